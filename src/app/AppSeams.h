@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace v7 {
+
+class Prompts;
+class TrayNotice;
+
+// What the program asks of the outside world. main() leaves them empty (the real ones);
+// tests fill in doubles. Pointers are not owned and must outlive the application object.
+struct AppSeams {
+  Prompts* prompts = nullptr;        // null: message boxes and file dialogs
+  TrayNotice* trayNotice = nullptr;  // null: the system tray, or a banner in the main window
+  QString settingsPath;              // empty: the per-user settings store
+  QString instanceName;              // empty: "Tonvia-V7v1.1"
+};
+
+}  // namespace v7
