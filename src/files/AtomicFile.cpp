@@ -1,0 +1,138 @@
+#include "files/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace v7 {
+namespace {
+
+constexpr int kTempNameAttempts = 16;
+constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask
+
+FileResult Failure(int error) {
+  return {false, error};
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A link is replaced by writing to the file it names, not by clobbering the link itself.
+std::string ResolveTarget(const std::string& path) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char resolved[PATH_MAX];
+  return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+// Opens a fresh, exclusive temporary file in the target's folder; names never collide
+// with other writers because of the process id and a per-process counter.
+int OpenTempBeside(const std::string& target, std::string& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = FolderOf(target);
+  const size_t slash = target.find_last_of('/');
+  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+    tempPath = folder + "/." + name + ".tmp-" + std::to_string(getpid()) + "-" +
+               std::to_string(counter.fetch_add(1));
+    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// An existing target keeps its permissions; the new file otherwise has the umask's.
+bool KeepTargetMode(int fd, const std::string& target) {
+  struct stat st {};
+  if (stat(target.c_str(), &st) != 0) return errno == ENOENT;
+  return fchmod(fd, st.st_mode & 07777) == 0;
+}
+
+// The rename is already durable enough to never leave a half file; syncing the folder only
+// narrows the window in which a power loss could bring back the old contents, so its
+// failure is not the caller's concern.
+void SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  static_cast<void>(fsync(fd));
+  static_cast<void>(close(fd));
+}
+
+}  // namespace
+
+FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
+  const std::string target = ResolveTarget(path);
+  std::string tempPath;
+  const int fd = OpenTempBeside(target, tempPath);
+  if (fd < 0) return Failure(errno);
+  bool ok = KeepTargetMode(fd, target) && WriteAll(fd, bytes) && fsync(fd) == 0;
+  int error = ok ? 0 : errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && rename(tempPath.c_str(), target.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    unlink(tempPath.c_str());
+    return Failure(error);
+  }
+  SyncFolder(FolderOf(target));
+  return {true, 0};
+}
+
+FileResult ReadFileBytes(const std::string& path, size_t maxBytes, std::vector<uint8_t>& out) {
+  out.clear();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Failure(errno);
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    close(fd);
+    return Failure(error);
+  }
+  out.resize(maxBytes);
+  size_t done = 0;
+  while (done < maxBytes) {
+    const ssize_t n = read(fd, out.data() + done, maxBytes - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      close(fd);
+      out.clear();
+      return Failure(error);
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  out.resize(done);
+  close(fd);
+  return {true, 0};
+}
+
+}  // namespace v7
