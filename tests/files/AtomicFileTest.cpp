@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 
+#include "FileSizeLimit.h"
+#include "FileTestUtil.h"
 #include "TempFolder.h"
 #include "files/AtomicFile.h"
 
@@ -17,16 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing_support::TempFolder;
 
-std::vector<uint8_t> Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void PutFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
+using testing_support::Contents;
+using testing_support::PutFile;
 
 size_t EntriesIn(const fs::path& folder) {
   return static_cast<size_t>(

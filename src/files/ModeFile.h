@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "files/FileErrorObserver.h"
+#include "params/ParameterImage.h"
+
+namespace v7 {
+
+// The ".V7M" mode file: 907 bytes taken field by field from the parameter image, integers
+// little-endian.
+inline constexpr size_t kModeFileBytes = 907;
+using ModeFileBytes = std::array<uint8_t, kModeFileBytes>;
+
+inline constexpr size_t kModeFileHeaderBytes = 120;
+inline constexpr uint32_t kModeFileMagic = 0x12100920;
+
+// The file image of the parameters as they are now.
+ModeFileBytes EncodeModeFile(const ParameterImage& image);
+
+// Applies a file's bytes to the image. Fields that do not lie wholly inside the bytes keep
+// their values. The settings and remote keys are read past but not applied; musicMute is
+// not stored; fbcBypass is applied only when the file's tag is "Ver1.0.1" (any case).
+void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image);
+
+// Writes the image to the path atomically (an existing file is never left half written).
+// On failure the observer hears the writer's message and false is returned.
+bool WriteModeFile(const ParameterImage& image, const std::string& path,
+                   FileErrorObserver& observer);
+
+// Reads the file into the image; a file that cannot be opened leaves the image untouched,
+// tells the observer and returns false.
+bool ReadModeFile(ParameterImage& image, const std::string& path, FileErrorObserver& observer);
+
+}  // namespace v7
