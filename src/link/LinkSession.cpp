@@ -1,0 +1,124 @@
+#include "link/LinkSession.h"
+
+#include <algorithm>
+#include <string>
+
+#include "link/Trace.h"
+
+namespace v7 {
+
+LinkSession::LinkSession(ParameterImage& image, Parts parts)
+    : image_(image), parts_(std::move(parts)) {}
+
+LinkSession::~LinkSession() {
+  // Only reached once the reader has been joined or let go (it holds the session while alive).
+  if (reader_.joinable()) reader_.detach();
+}
+
+void LinkSession::StartReader() {
+  reader_ = std::thread([self = shared_from_this()] { self->ReadUsbThreadProc(); });
+}
+
+bool LinkSession::StopReader(std::chrono::milliseconds timeout) {
+  stop_ = true;
+  bool exited;
+  {
+    std::unique_lock lock(exitMutex_);
+    exited = exitSignal_.wait_for(lock, timeout, [this] { return readerExited_; });
+  }
+  if (!reader_.joinable()) return exited;
+  if (exited) {
+    reader_.join();
+  } else {
+    reader_.detach();
+  }
+  return exited;
+}
+
+int LinkSession::Write(const Report& report, std::chrono::milliseconds tokenWait) {
+  // After the time-out the write goes ahead anyway: a lost reply must not stop the link.
+  sendToken_.Take(tokenWait);
+  int written = 0;
+  {
+    std::lock_guard lock(writeLock_);
+    if (parts_.writeDevice) {
+      parts_.dispatcher->RememberSent(report);
+      parts_.tap->Relay(ReportDirection::kSent, report);
+      written = std::max(0, parts_.writeDevice->Write(report.bytes.data(), kReportSize));
+    }
+  }
+  if (written < kReportSize) Trace("usb数据写入失败");
+  return written;
+}
+
+void LinkSession::CloseWriteHandle() {
+  {
+    std::lock_guard lock(writeLock_);
+    parts_.writeDevice.reset();
+  }
+  sendToken_.Give();  // a writer still waiting finds the handle gone at once
+}
+
+bool LinkSession::AwaitReply(std::chrono::milliseconds timeout) {
+  if (!sendToken_.Take(timeout)) return false;
+  sendToken_.Give();
+  return true;
+}
+
+void LinkSession::ReadUsbThreadProc() {
+  g_bReadThreadEnd = false;
+  Trace("start thread: ReadUsbThreadProc \n");
+  while (!stop_) {
+    if (!ReadUsbData()) {
+      EndOnReadError();
+      break;
+    }
+  }
+  parts_.readDevice.reset();  // the reader is the handle's only user, so it closes it
+  MarkReaderExited();
+}
+
+bool LinkSession::ReadUsbData() {
+  Report report;
+  const int count = parts_.readDevice->ReadTimeout(report.bytes.data(), kReportSize,
+                                                   static_cast<int>(parts_.readPoll.count()));
+  if (count < 0) {
+    Trace("Read Usb Error will return !\n");
+    return false;
+  }
+  if (count == 0) return true;  // time-out: look at the stop flag again
+  if (count == kReportSize - 1) {
+    // Delivered without its report id byte: shift so that byte 1 is the command code.
+    std::copy_backward(report.bytes.begin(), report.bytes.end() - 1, report.bytes.end());
+    report.bytes[0] = kReportId;
+  } else if (count < kReportSize) {
+    Trace("short report of " + std::to_string(count) + " bytes ignored");
+    sendToken_.Give();  // it is still the machine's answer
+    return true;
+  }
+  Dispatch(report);
+  return true;
+}
+
+void LinkSession::Dispatch(const Report& report) {
+  parts_.tap->Relay(ReportDirection::kReceived, report);
+  parts_.dispatcher->HandleReport(report);
+  sendToken_.Give();
+}
+
+void LinkSession::EndOnReadError() {
+  image_.syncComplete = false;
+  g_bReadThreadEnd = true;
+  sendToken_.Give();  // a waiting writer is not held up
+  parts_.dispatcher->NotifyReaderEnded();
+}
+
+void LinkSession::MarkReaderExited() {
+  {
+    std::lock_guard lock(exitMutex_);
+    readerExited_ = true;
+  }
+  exitSignal_.notify_all();
+}
+
+}  // namespace v7
