@@ -1,0 +1,78 @@
+#include "sync/ReadSequence.h"
+
+#include <array>
+
+#include "link/Commands.h"
+#include "link/Protocol.h"
+#include "sync/ModelCheck.h"
+
+namespace v7 {
+namespace {
+
+struct ReadRange {
+  int address;
+  int bytes;
+};
+
+// Every DSP field, in the order the machine has always been asked for them.
+constexpr std::array<ReadRange, 20> kDspReads = {{
+    {456, 4}, {459, 4}, {443, 4}, {314, 8}, {318, 8}, {316, 8}, {310, 4},
+    {151, 4}, {264, 8}, {212, 8}, {439, 8}, {441, 8}, {359, 8}, {305, 8},
+    {160, 8}, {269, 4}, {307, 4}, {266, 4}, {120, 8}, {78, 8},
+}};
+
+// The EQ area in six reads of 56 bytes, then the two dynamics records.
+constexpr int kEqAreaReadBytes = 56;
+constexpr std::array<ReadRange, 8> kMemoryReads = {{
+    {0, kEqAreaReadBytes},
+    {56, kEqAreaReadBytes},
+    {112, kEqAreaReadBytes},
+    {168, kEqAreaReadBytes},
+    {224, kEqAreaReadBytes},
+    {280, kEqAreaReadBytes},
+    {kMusicDynamicsAddress, kDynamicsRecordBytes},
+    {kMicDynamicsAddress, kDynamicsRecordBytes},
+}};
+
+void ReadIdentity(ReportSink& sink) {
+  SendCommand(sink, kCmdGetModel);
+  SendCommand(sink, kCmdGetMcuVersion);
+}
+
+void ReadStatus(ReportSink& sink) {
+  SendCommand(sink, kCmdGetProtocol);
+  SendCommand(sink, kCmdGetMode);
+  SendCommand(sink, kCmdAutoSub, {kAutoSubRead});
+  SendCommand(sink, kCmdGetVolumes);
+}
+
+void ReadDspFields(ReportSink& sink) {
+  for (const ReadRange& r : kDspReads) ReadDspParam(sink, r.address, r.bytes);
+}
+
+void ReadMachineRecords(ReportSink& sink) {
+  SendCommand(sink, kCmdGetSettings);
+  SendCommand(sink, kCmdGetRemoteKeys);
+}
+
+void ReadDeviceMemoryAll(ReportSink& sink) {
+  for (const ReadRange& r : kMemoryReads) ReadDeviceMemory(sink, r.address, r.bytes);
+}
+
+}  // namespace
+
+bool ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock) {
+  ReadIdentity(sink);
+  // The model name's reply was stored before the MCU request left (pacing), so it can be
+  // checked now.
+  if (!IsExpectedModelExact(image.modelName)) return false;
+  ReadStatus(sink);
+  ReadDspFields(sink);
+  ReadMachineRecords(sink);
+  ReadDeviceMemoryAll(sink);
+  image.dirty = false;
+  clock.SleepFor(kReadSequenceEndPause);
+  return true;
+}
+
+}  // namespace v7
