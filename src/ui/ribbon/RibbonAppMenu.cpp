@@ -1,0 +1,121 @@
+#include "ui/ribbon/RibbonAppMenu.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "ui/ribbon/RibbonButton.h"
+#include "ui/ribbon/RibbonPalette.h"
+
+namespace v7 {
+
+namespace {
+
+constexpr int kRecentWidth = 300;
+constexpr int kCommandWidth = 150;
+constexpr int kEntryHeight = 30;
+constexpr int kRecentHeight = 22;
+constexpr int kMargin = 6;
+// Recent entries are not commands of their own; they carry no identifier.
+constexpr int kNoId = 0;
+
+}  // namespace
+
+RibbonAppMenu::RibbonAppMenu(QWidget* parent)
+    : QFrame(parent, Qt::Popup),
+      commands_(new QVBoxLayout),
+      recent_(new QVBoxLayout),
+      bottom_(new QVBoxLayout),
+      recentTitle_(new QLabel(this)) {
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(kMargin);
+  commands_->setSpacing(2);
+  commands_->addStretch();
+  auto* recentPane = new QWidget(this);
+  recentPane->setFixedWidth(kRecentWidth);
+  recentPane->setLayout(recent_);
+  recent_->setContentsMargins(kMargin, 2, 0, 0);
+  recent_->setSpacing(0);
+  QFont titleFont = recentTitle_->font();
+  titleFont.setBold(true);
+  recentTitle_->setFont(titleFont);
+  recentTitle_->setStyleSheet(
+      QStringLiteral("color: %1; padding: 2px 0 4px 2px;").arg(RibbonPalette::kMenuTitle.name()));
+  recent_->addWidget(recentTitle_);
+  recent_->addStretch();
+  columns->addLayout(commands_);
+  columns->addWidget(recentPane);
+  outer->addLayout(columns, 1);
+  outer->addLayout(bottom_);
+}
+
+RibbonButton* RibbonAppMenu::makeEntry(int id, const QString& text, const QPixmap& picture) {
+  auto* entry = new RibbonButton(id, RibbonButton::Kind::Small, text, this);
+  entry->setPicture(picture);
+  entry->setFixedHeight(kEntryHeight);
+  connect(entry, &RibbonButton::clicked, this, [this, id] {
+    hide();
+    emit command(id);
+  });
+  return entry;
+}
+
+void RibbonAppMenu::addCommand(int id, const QString& text, const QPixmap& picture) {
+  auto* entry = makeEntry(id, text, picture);
+  entry->setMinimumWidth(kCommandWidth);
+  commands_->insertWidget(commands_->count() - 1, entry);
+}
+
+void RibbonAppMenu::setExitCommand(int id, const QString& text, const QPixmap& picture) {
+  auto* entry = makeEntry(id, text, picture);
+  entry->setFixedHeight(entry->sizeHint().height());
+  bottom_->addWidget(entry, 0, Qt::AlignRight);
+}
+
+void RibbonAppMenu::setRecentTitle(const QString& title) {
+  recentTitle_->setText(title);
+}
+
+QString RibbonAppMenu::recentTitle() const {
+  return recentTitle_->text();
+}
+
+QList<RibbonButton*> RibbonAppMenu::recentButtons() const {
+  return recentButtons_;
+}
+
+void RibbonAppMenu::setRecentFiles(const QStringList& paths) {
+  qDeleteAll(recentButtons_);
+  recentButtons_.clear();
+  recentFiles_ = paths;
+  for (int index = 0; index < paths.size(); ++index) {
+    const QString path = paths[index];
+    const QString label = QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName());
+    auto* entry = new RibbonButton(kNoId, RibbonButton::Kind::Label, label, this);
+    entry->setToolTip(path);
+    entry->setFixedSize(kRecentWidth - kMargin, kRecentHeight);
+    connect(entry, &RibbonButton::clicked, this, [this, path] {
+      hide();
+      emit recentFileChosen(path);
+    });
+    recent_->insertWidget(recent_->count() - 1, entry);
+    recentButtons_.append(entry);
+  }
+}
+
+void RibbonAppMenu::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), RibbonPalette::kMenuBack);
+  const QRect side(kMargin, kMargin, kCommandWidth, height() - 2 * kMargin);
+  painter.fillRect(side, RibbonPalette::kMenuSide);
+  painter.setPen(RibbonPalette::kMenuBorder);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  const int titleLine = recentTitle_->mapTo(this, recentTitle_->rect().bottomLeft()).y();
+  painter.drawLine(side.right() + kMargin + 2, titleLine, width() - kMargin, titleLine);
+}
+
+}  // namespace v7

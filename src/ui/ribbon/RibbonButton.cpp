@@ -1,0 +1,194 @@
+#include "ui/ribbon/RibbonButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+
+#include "ui/ribbon/RibbonPalette.h"
+
+namespace v7 {
+
+namespace {
+
+constexpr int kSmallHeight = 22;
+constexpr int kLargeHeight = 66;
+constexpr int kLargeMinWidth = 42;
+constexpr int kSmallIcon = 16;
+constexpr int kLargeIcon = 32;
+constexpr int kBoxSize = 13;
+constexpr int kPadding = 4;
+constexpr qreal kCornerRadius = 3.0;
+constexpr int kDrawFlags = Qt::TextShowMnemonic | Qt::AlignVCenter | Qt::AlignLeft;
+
+QString VisibleText(const QString& text) {
+  QString visible = text;
+  return visible.remove(QLatin1Char('&'));
+}
+
+}  // namespace
+
+RibbonButton::RibbonButton(int controlId, Kind kind, const QString& text, QWidget* parent)
+    : QAbstractButton(parent), kind_(kind) {
+  setProperty("controlId", controlId);
+  setText(text);
+  setAttribute(Qt::WA_Hover);
+  setFocusPolicy(Qt::NoFocus);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  laidOutSize_ = naturalSize();
+}
+
+int RibbonButton::controlId() const {
+  return property("controlId").toInt();
+}
+
+void RibbonButton::setPicture(const QPixmap& picture) {
+  picture_ = picture;
+  relayout();
+}
+
+void RibbonButton::setTicked(bool ticked) {
+  if (ticked_ == ticked) return;
+  ticked_ = ticked;
+  update();
+}
+
+void RibbonButton::setElementText(const QString& text) {
+  if (text == this->text()) return;
+  setText(text);
+  update();
+}
+
+void RibbonButton::relayout() {
+  laidOutSize_ = naturalSize();
+  updateGeometry();
+}
+
+int RibbonButton::textWidth() const {
+  return fontMetrics().horizontalAdvance(VisibleText(text()));
+}
+
+QSize RibbonButton::sizeHint() const {
+  return laidOutSize_;
+}
+
+QSize RibbonButton::naturalSize() const {
+  switch (kind_) {
+    case Kind::Large:
+      return {std::max(kLargeMinWidth, textWidth() + 2 * kPadding + 4), kLargeHeight};
+    case Kind::Check:
+      return {kPadding + kBoxSize + kPadding + textWidth() + kPadding, kSmallHeight};
+    case Kind::Label:
+      return {2 * kPadding + textWidth(), kSmallHeight};
+    case Kind::Small:
+      break;
+  }
+  const int iconPart = picture_.isNull() ? 0 : kSmallIcon + kPadding;
+  const int textPart = text().isEmpty() ? 0 : textWidth() + kPadding;
+  return {std::max(kSmallHeight, kPadding + iconPart + textPart + kPadding), kSmallHeight};
+}
+
+QSize RibbonButton::minimumSizeHint() const {
+  return sizeHint();
+}
+
+QColor RibbonButton::textColour() const {
+  return isEnabled() ? RibbonPalette::kText : RibbonPalette::kDisabledText;
+}
+
+void RibbonButton::paintFrame(QPainter& painter) const {
+  if (!isEnabled()) return;
+  const bool pressed = isDown();
+  const bool hovered = underMouse();
+  const bool lit = kind_ != Kind::Check && ticked_;
+  if (!pressed && !hovered && !lit) return;
+  QLinearGradient fill(0, 0, 0, height());
+  QColor border;
+  if (pressed) {
+    fill.setColorAt(0, RibbonPalette::kPressedTop);
+    fill.setColorAt(1, RibbonPalette::kPressedBottom);
+    border = RibbonPalette::kPressedBorder;
+  } else if (lit) {
+    fill.setColorAt(0, RibbonPalette::kCheckedTop);
+    fill.setColorAt(1, RibbonPalette::kCheckedBottom);
+    border = RibbonPalette::kPressedBorder;
+  } else {
+    fill.setColorAt(0, RibbonPalette::kHoverTop);
+    fill.setColorAt(0.45, RibbonPalette::kHoverTop.darker(104));
+    fill.setColorAt(0.5, RibbonPalette::kHoverBottom.lighter(108));
+    fill.setColorAt(1, RibbonPalette::kHoverBottom);
+    border = RibbonPalette::kHoverBorder;
+  }
+  QPainterPath path;
+  path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
+  painter.fillPath(path, fill);
+  painter.setPen(border);
+  painter.drawPath(path);
+}
+
+void RibbonButton::paintCheckBox(QPainter& painter, const QRect& box) const {
+  QLinearGradient fill(box.topLeft(), box.bottomRight());
+  fill.setColorAt(0, RibbonPalette::kBoxFill.darker(108));
+  fill.setColorAt(1, RibbonPalette::kBoxFill);
+  painter.setPen(isEnabled() ? RibbonPalette::kBoxBorder : RibbonPalette::kDisabledText);
+  painter.setBrush(fill);
+  painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+  if (!ticked_) return;
+  QPen tick(isEnabled() ? RibbonPalette::kTick : RibbonPalette::kDisabledText, 2.0);
+  tick.setCapStyle(Qt::RoundCap);
+  tick.setJoinStyle(Qt::RoundJoin);
+  painter.setPen(tick);
+  const QPointF origin = box.topLeft();
+  const QPointF points[3] = {origin + QPointF(3, 6.5), origin + QPointF(5.5, 9.5),
+                             origin + QPointF(10, 3.5)};
+  painter.drawPolyline(points, 3);
+}
+
+void RibbonButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paintFrame(painter);
+  painter.setPen(textColour());
+  switch (kind_) {
+    case Kind::Large: {
+      const QRect iconRect((width() - kLargeIcon) / 2, 4, kLargeIcon, kLargeIcon);
+      if (!picture_.isNull()) painter.drawPixmap(iconRect, picture_);
+      const QRect textRect(0, iconRect.bottom() + 4, width(), height() - iconRect.bottom() - 6);
+      painter.setPen(textColour());
+      painter.drawText(textRect, Qt::TextShowMnemonic | Qt::AlignHCenter | Qt::AlignTop, text());
+      return;
+    }
+    case Kind::Check: {
+      const QRect box(kPadding, (height() - kBoxSize) / 2, kBoxSize, kBoxSize);
+      paintCheckBox(painter, box);
+      painter.setPen(textColour());
+      painter.drawText(rect().adjusted(box.right() + 1 + kPadding, 0, 0, 0), kDrawFlags, text());
+      return;
+    }
+    case Kind::Label:
+      painter.drawText(rect().adjusted(kPadding, 0, 0, 0), kDrawFlags, text());
+      return;
+    case Kind::Small:
+      break;
+  }
+  int x = kPadding;
+  if (!picture_.isNull()) {
+    const QRect iconRect(x, (height() - kSmallIcon) / 2, kSmallIcon, kSmallIcon);
+    painter.drawPixmap(iconRect, picture_);
+    x = iconRect.right() + 1 + kPadding;
+  }
+  if (text().isEmpty()) return;
+  painter.setPen(textColour());
+  painter.drawText(rect().adjusted(x, 0, 0, 0), kDrawFlags, text());
+}
+
+// The wheel belongs to the view's volume handling; let it travel up to the ribbon.
+void RibbonButton::wheelEvent(QWheelEvent* event) {
+  event->ignore();
+}
+
+void RibbonButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) relayout();
+  QAbstractButton::changeEvent(event);
+}
+
+}  // namespace v7

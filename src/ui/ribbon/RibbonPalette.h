@@ -1,0 +1,63 @@
+// Colours of the ribbon and status bar: the light blue "Office 2007" look the main window uses.
+#pragma once
+
+#include <QColor>
+
+namespace v7::RibbonPalette {
+
+// Tab row and panel body.
+inline const QColor kTabRowTop{0xDB, 0xE7, 0xF7};
+inline const QColor kTabRowBottom{0xBF, 0xD6, 0xF2};
+inline const QColor kBodyTop{0xE3, 0xED, 0xFA};
+inline const QColor kBodyBottom{0xC7, 0xDA, 0xF1};
+inline const QColor kBodyBorder{0x8D, 0xB2, 0xE3};
+inline const QColor kActiveTabTop{0xFF, 0xFF, 0xFF};
+inline const QColor kActiveTabBottom{0xE3, 0xED, 0xFA};
+inline const QColor kHoverTabTop{0xF0, 0xF6, 0xFF};
+inline const QColor kHoverTabBottom{0xD3, 0xE3, 0xF7};
+inline const QColor kTabText{0x15, 0x42, 0x8B};
+
+// Groups.
+inline const QColor kGroupTop{0xE9, 0xF1, 0xFB};
+inline const QColor kGroupBottom{0xD6, 0xE4, 0xF5};
+inline const QColor kGroupBorder{0xA3, 0xBF, 0xE3};
+inline const QColor kGroupInnerLight{0xF8, 0xFB, 0xFF};
+inline const QColor kGroupTitleTop{0xC5, 0xD9, 0xF1};
+inline const QColor kGroupTitleBottom{0xB4, 0xCD, 0xEC};
+inline const QColor kGroupTitleText{0x3E, 0x6A, 0xAA};
+
+// Elements.
+inline const QColor kText{0x15, 0x30, 0x5C};
+inline const QColor kDisabledText{0x8D, 0x9B, 0xB3};
+inline const QColor kHoverTop{0xFF, 0xF8, 0xD9};
+inline const QColor kHoverBottom{0xFF, 0xDB, 0x75};
+inline const QColor kHoverBorder{0xDB, 0xCE, 0x99};
+inline const QColor kPressedTop{0xF8, 0xB8, 0x68};
+inline const QColor kPressedBottom{0xFD, 0xDB, 0x8F};
+inline const QColor kPressedBorder{0xC2, 0x9B, 0x58};
+inline const QColor kCheckedTop{0xFD, 0xE6, 0xAE};
+inline const QColor kCheckedBottom{0xFB, 0xC8, 0x6A};
+inline const QColor kBoxBorder{0x6F, 0x8E, 0xBB};
+inline const QColor kBoxFill{0xFF, 0xFF, 0xFF};
+inline const QColor kTick{0x1E, 0x3F, 0x86};
+
+// Slider.
+inline const QColor kTrackDark{0x7C, 0x9C, 0xC8};
+inline const QColor kTrackLight{0xFF, 0xFF, 0xFF};
+inline const QColor kTrackFill{0x4C, 0x82, 0xD2};
+inline const QColor kThumbTop{0xFF, 0xFF, 0xFF};
+inline const QColor kThumbBottom{0xA9, 0xC6, 0xEE};
+inline const QColor kThumbBorder{0x4A, 0x70, 0xA8};
+
+// Application menu.
+inline const QColor kMenuBack{0xF5, 0xF8, 0xFD};
+inline const QColor kMenuSide{0xE9, 0xEF, 0xF8};
+inline const QColor kMenuBorder{0x8D, 0xB2, 0xE3};
+inline const QColor kMenuTitle{0x15, 0x42, 0x8B};
+
+// Status bar.
+inline const QColor kStatusTop{0xDC, 0xE8, 0xF8};
+inline const QColor kStatusBottom{0xB5, 0xCD, 0xEE};
+inline const QColor kStatusSeparator{0x8D, 0xB2, 0xE3};
+
+}  // namespace v7::RibbonPalette
