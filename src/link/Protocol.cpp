@@ -46,6 +46,10 @@ Report BuildCommand(uint8_t code, std::span<const uint8_t> args) {
   return report;
 }
 
+Report BuildCommand(uint8_t code, std::initializer_list<uint8_t> args) {
+  return BuildCommand(code, std::span<const uint8_t>(args.begin(), args.size()));
+}
+
 int SendCommand(ReportSink& sink, uint8_t code, std::initializer_list<uint8_t> args) {
   return SendCommand(sink, code, std::span<const uint8_t>(args.begin(), args.size()));
 }

@@ -14,6 +14,7 @@ namespace v7 {
 
 // Byte 0 = 0x02, byte 1 = code, then the arguments in order (at most 59).
 Report BuildCommand(uint8_t code, std::span<const uint8_t> args);
+Report BuildCommand(uint8_t code, std::initializer_list<uint8_t> args);
 int SendCommand(ReportSink& sink, uint8_t code, std::initializer_list<uint8_t> args = {});
 int SendCommand(ReportSink& sink, uint8_t code, std::span<const uint8_t> args);
 

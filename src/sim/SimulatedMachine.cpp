@@ -20,7 +20,7 @@ Report Reply(uint8_t code, std::span<const uint8_t> args) {
 }
 
 Report Reply(uint8_t code, std::initializer_list<uint8_t> args = {}) {
-  return BuildCommand(code, std::span<const uint8_t>(args.begin(), args.size()));
+  return BuildCommand(code, args);
 }
 
 Report TextReply(uint8_t code, const std::string& text) {
