@@ -9,10 +9,8 @@
 namespace v7 {
 namespace {
 
-constexpr size_t kVersionOffset = 0;
 constexpr size_t kVersionBytes = kFileVersionUnits * 2;
 constexpr size_t kMagicOffset = 60;
-constexpr size_t kSyncFlagOffset = 66;
 constexpr size_t kEqPreviewOffset = 70;
 constexpr size_t kEqPreviewBytes = 50;
 
@@ -20,30 +18,45 @@ constexpr size_t kEqPreviewBytes = 50;
 enum class Apply { kAlways, kNever, kCurrentVersionOnly };
 
 // Everything from offset 120 on, in file order, for a const image (writing) or a mutable one
-// (reading): byte fields are passed as spans, integer fields as 32-bit references. micMute
-// fills two slots (musicMute has none); the settings and remote keys are stored for
-// reference but never loaded back.
+// (reading): each field's image member name, then byte fields as spans and integer fields as
+// 32-bit references. micMute fills two slots (musicMute has none); the settings and remote
+// keys are stored for reference but never loaded back.
 template <typename Image, typename Visit>
 void ForEachField(Image& image, Visit&& visit) {
-  auto& dsp = image.dsp;
-  visit(std::span(image.eqArea), Apply::kAlways);
-  visit(std::span(image.autoSub), Apply::kAlways);
-  for (auto* field : {&dsp.centerVolume, &dsp.subVolume,    &dsp.mainVolume,    &dsp.micVolume,
-                      &dsp.musicVolume,  &dsp.centerMic,    &dsp.centerMusic,   &dsp.subMic,
-                      &dsp.subMusic,     &dsp.mainMic,      &dsp.mainMusic,     &dsp.micMute,
-                      &dsp.micMute,      &dsp.micEqBypass,  &dsp.musicEqBypass, &dsp.centerEqBypass,
-                      &dsp.subEqBypass,  &dsp.mainEqBypass, &dsp.echoEqBypass,  &dsp.echoTime,
-                      &dsp.echoVolume,   &dsp.echoRatio})
-    visit(*field, Apply::kAlways);
-  visit(std::span(image.musicDynamicsRecord), Apply::kAlways);
-  visit(std::span(image.musicDynamicsTable), Apply::kAlways);
-  visit(dsp.musicDynamicsSwitch, Apply::kAlways);
-  visit(std::span(image.micDynamicsRecord), Apply::kAlways);
-  visit(std::span(image.micDynamicsTable), Apply::kAlways);
-  visit(dsp.micDynamicsSwitch, Apply::kAlways);
-  visit(std::span(image.deviceSettings), Apply::kNever);
-  visit(std::span(image.remoteKeys), Apply::kNever);
-  visit(dsp.fbcBypass, Apply::kCurrentVersionOnly);
+  auto& d = image.dsp;
+  visit("eqArea", std::span(image.eqArea), Apply::kAlways);
+  visit("autoSub", std::span(image.autoSub), Apply::kAlways);
+  visit("centerVolume", d.centerVolume, Apply::kAlways);
+  visit("subVolume", d.subVolume, Apply::kAlways);
+  visit("mainVolume", d.mainVolume, Apply::kAlways);
+  visit("micVolume", d.micVolume, Apply::kAlways);
+  visit("musicVolume", d.musicVolume, Apply::kAlways);
+  visit("centerMic", d.centerMic, Apply::kAlways);
+  visit("centerMusic", d.centerMusic, Apply::kAlways);
+  visit("subMic", d.subMic, Apply::kAlways);
+  visit("subMusic", d.subMusic, Apply::kAlways);
+  visit("mainMic", d.mainMic, Apply::kAlways);
+  visit("mainMusic", d.mainMusic, Apply::kAlways);
+  visit("micMute", d.micMute, Apply::kAlways);
+  visit("micMute", d.micMute, Apply::kAlways);
+  visit("micEqBypass", d.micEqBypass, Apply::kAlways);
+  visit("musicEqBypass", d.musicEqBypass, Apply::kAlways);
+  visit("centerEqBypass", d.centerEqBypass, Apply::kAlways);
+  visit("subEqBypass", d.subEqBypass, Apply::kAlways);
+  visit("mainEqBypass", d.mainEqBypass, Apply::kAlways);
+  visit("echoEqBypass", d.echoEqBypass, Apply::kAlways);
+  visit("echoTime", d.echoTime, Apply::kAlways);
+  visit("echoVolume", d.echoVolume, Apply::kAlways);
+  visit("echoRatio", d.echoRatio, Apply::kAlways);
+  visit("musicDynamicsRecord", std::span(image.musicDynamicsRecord), Apply::kAlways);
+  visit("musicDynamicsTable", std::span(image.musicDynamicsTable), Apply::kAlways);
+  visit("musicDynamicsSwitch", d.musicDynamicsSwitch, Apply::kAlways);
+  visit("micDynamicsRecord", std::span(image.micDynamicsRecord), Apply::kAlways);
+  visit("micDynamicsTable", std::span(image.micDynamicsTable), Apply::kAlways);
+  visit("micDynamicsSwitch", d.micDynamicsSwitch, Apply::kAlways);
+  visit("deviceSettings", std::span(image.deviceSettings), Apply::kNever);
+  visit("remoteKeys", std::span(image.remoteKeys), Apply::kNever);
+  visit("fbcBypass", d.fbcBypass, Apply::kCurrentVersionOnly);
 }
 
 template <typename Field>
@@ -90,12 +103,12 @@ bool IsCurrentVersion(const std::u16string& version) {
 
 ModeFileBytes EncodeModeFile(const ParameterImage& image) {
   ModeFileBytes out{};
-  PutVersion(&out[kVersionOffset], image.fileVersion);
+  PutVersion(&out[kModeFileVersionOffset], image.fileVersion);
   PutU32LE(&out[kMagicOffset], kModeFileMagic);
-  PutU32LE(&out[kSyncFlagOffset], image.syncComplete ? 1u : 0u);
+  PutU32LE(&out[kModeFileSyncFlagOffset], image.syncComplete ? 1u : 0u);
   std::copy_n(image.eqArea.begin(), kEqPreviewBytes, out.begin() + kEqPreviewOffset);
   auto at = out.begin() + kModeFileHeaderBytes;
-  ForEachField(image, [&](const auto& field, Apply) {
+  ForEachField(image, [&](const char*, const auto& field, Apply) {
     if constexpr (kIsInteger<decltype(field)>) {
       PutU32LE(&*at, static_cast<uint32_t>(field));
       at += 4;
@@ -111,7 +124,7 @@ void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
   image.fileVersion = GetVersion(bytes.data());
   const bool current = IsCurrentVersion(image.fileVersion);
   size_t offset = kModeFileHeaderBytes;
-  ForEachField(image, [&](auto&& field, Apply apply) {
+  ForEachField(image, [&](const char*, auto&& field, Apply apply) {
     size_t size = 4;
     if constexpr (!kIsInteger<decltype(field)>) size = field.size();
     const bool whole = offset + size <= bytes.size();
@@ -124,6 +137,26 @@ void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
     }
     offset += size;
   });
+}
+
+std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes) {
+  return bytes.size() < kVersionBytes ? std::u16string() : GetVersion(bytes.data());
+}
+
+std::span<const ModeFileField> ModeFileLayout() {
+  static const std::vector<ModeFileField> layout = [] {
+    std::vector<ModeFileField> fields;
+    const ParameterImage image;
+    size_t offset = kModeFileHeaderBytes;
+    ForEachField(image, [&](const char* name, const auto& field, Apply) {
+      size_t size = 4;
+      if constexpr (!kIsInteger<decltype(field)>) size = field.size();
+      fields.push_back({name, offset, size, kIsInteger<decltype(field)>});
+      offset += size;
+    });
+    return fields;
+  }();
+  return layout;
 }
 
 bool WriteModeFile(const ParameterImage& image, const std::string& path,

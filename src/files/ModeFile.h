@@ -19,6 +19,21 @@ using ModeFileBytes = std::array<uint8_t, kModeFileBytes>;
 inline constexpr size_t kModeFileHeaderBytes = 120;
 inline constexpr uint32_t kModeFileMagic = 0x12100920;
 
+inline constexpr size_t kModeFileVersionOffset = 0;
+inline constexpr size_t kModeFileSyncFlagOffset = 66;
+
+// One stored field after the header, for tools that show what a file holds.
+struct ModeFileField {
+  const char* name;  // the image member it holds; micMute fills two slots
+  size_t offset;
+  size_t size;
+  bool isInteger;  // a little-endian i32; otherwise raw bytes
+};
+std::span<const ModeFileField> ModeFileLayout();
+
+// The version tag at the start of a file (at least 60 bytes), up to its terminator.
+std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes);
+
 // The file image of the parameters as they are now.
 ModeFileBytes EncodeModeFile(const ParameterImage& image);
 

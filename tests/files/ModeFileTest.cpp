@@ -91,6 +91,22 @@ TEST_F(ModeFileTest, StartupImageWritesTheDocumentedBytes) {
   EXPECT_EQ(observer.calls, 0);
 }
 
+TEST_F(ModeFileTest, LayoutNamesEachFieldAtItsDocumentedOffset) {
+  const std::span<const ModeFileField> layout = ModeFileLayout();
+  auto find = [&](const std::string& name) {
+    for (const ModeFileField& f : layout)
+      if (name == f.name) return f;
+    return ModeFileField{"", 0, 0, false};
+  };
+  EXPECT_EQ(find("eqArea").offset, 120u);
+  EXPECT_EQ(find("autoSub").offset, 456u);
+  EXPECT_EQ(find("echoTime").offset, 538u);
+  EXPECT_EQ(find("musicDynamicsTable").size, 136u);
+  EXPECT_EQ(find("deviceSettings").offset, 878u);
+  EXPECT_EQ(find("fbcBypass").offset, 903u);
+  EXPECT_EQ(layout.back().offset + layout.back().size, kModeFileBytes);
+}
+
 TEST_F(ModeFileTest, HeaderCarriesSyncFlagAndTheLoadedTag) {
   image.syncComplete = true;
   image.fileVersion = u"Other 2";
