@@ -4,8 +4,20 @@
 
 namespace v7 {
 
+class Clock;
+class HidBackend;
+class HotplugMonitor;
 class Prompts;
 class TrayNotice;
+
+// The machine's side of the outside world. Null members take the real ones: hidapi, the
+// udev monitor and real time; with `simulate` the built-in simulated machine is used.
+struct MachineSeams {
+  HidBackend* backend = nullptr;
+  HotplugMonitor* hotplug = nullptr;
+  Clock* clock = nullptr;
+  bool simulate = false;
+};
 
 // What the program asks of the outside world. main() leaves them empty (the real ones);
 // tests fill in doubles. Pointers are not owned and must outlive the application object.
@@ -14,6 +26,8 @@ struct AppSeams {
   TrayNotice* trayNotice = nullptr;  // null: the system tray, or a banner in the main window
   QString settingsPath;              // empty: the per-user settings store
   QString instanceName;              // empty: "Tonvia-V7v1.1"
+  MachineSeams machine;
+  int syncTimeoutMs = 20000;  // the sync dialog's time-out
 };
 
 }  // namespace v7

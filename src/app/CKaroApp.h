@@ -13,11 +13,11 @@ class QWidget;
 namespace v7 {
 
 class CInfoDlg;
-class DeviceLink;
-class ParameterImage;
 class CKaroView;
 class CMainFrame;
 class CSynDlg;
+class DeviceLink;
+class ParameterImage;
 class Prompts;
 class RecentFileList;
 class SettingsStore;
@@ -26,32 +26,35 @@ class SingleInstance;
 class TrayNotice;
 struct AppSeams;
 
-// The application object: owns the parameter image, the link to the machine, the settings,
-// the modeless dialogs and the main window, and offers the operations every window uses.
-// One per process; windows receive a reference to it.
+// The application object: owns the parameter image and the link (through ShellServices),
+// the settings, the modeless dialogs and the main window, and offers the operations every
+// window uses. One per process; windows receive a reference to it.
 class CKaroApp : public QObject {
   Q_OBJECT
 
  public:
-  explicit CKaroApp(AppSeams seams, QObject* parent = nullptr);
+  explicit CKaroApp(const AppSeams& seams, QObject* parent = nullptr);
   ~CKaroApp() override;
 
-  // Start-up: single-instance check, settings, main window. False when this copy must end
-  // (another copy was brought forward, or the check failed and the user was told).
+  // Start-up: single-instance check, settings, main window (shown), hot-plug watching.
+  // False when this copy must end: another copy was brought forward, or the check failed
+  // and the user was told.
   bool InitInstance();
 
   // Process-wide user-interface state.
-  int pendingModeIndex = -1;    // mode an opened file's name designates, -1 for none
-  int uiLanguage = 0;           // 0 Chinese, 1 English
+  int pendingModeIndex = -1;     // mode an opened file's name designates, -1 for none
+  int uiLanguage = 0;            // 0 Chinese, 1 English
   bool meterPollEnabled = true;  // level meters polled (the About box switches it)
 
   ParameterImage& Image();
   DeviceLink& Link();
+  ShellServices& Services();
   Prompts& Prompt();
   SettingsStore& Settings();
   RecentFileList& RecentFiles();
   CMainFrame* MainFrame() const;
   CKaroView* View() const;
+  TrayNotice* InjectedTrayNotice() const;
 
   // The text of a pair in the current language.
   QString Text(const TextPair& pair) const { return pair.In(uiLanguage); }
@@ -60,33 +63,36 @@ class CKaroApp : public QObject {
   void ShowInfo(const QString& text, int milliseconds);
   CInfoDlg* InfoBox() const;
 
-  // Synchronisation: starts the worker and runs the modal sync dialog until the
-  // completion handling closes it. Returns when the dialog has closed.
+  // Synchronisation: starts the worker, then runs the modal sync dialog until the
+  // completion handling closes it. They return when the dialog has closed.
   void StartReadSync();
   void StartWriteSync();
   void RunSyncDialog();
-  CSynDlg* SyncDialog() const;
+  CSynDlg* SyncDialog() const { return syncDialog_; }
 
-  // Link helpers for commands.
   bool IsLinkOpen() const;
-  // Stores the current parameters in machine mode `mode` (0..3, clamped): clears dirty,
+  // Stores the current parameters in machine mode `mode` (clamped to 0..3): clears dirty,
   // sets currentMode and sends command 4.
   void StoreMode(int mode);
-  // Mode file access with the user told of a failure; true on success.
+  // Mode file access; a failure is shown to the user. True on success.
   bool WriteModeFileReporting(const QString& path);
   bool ReadModeFileReporting(const QString& path);
 
   // Language.
   bool LoadLanguageTable(int language);
+  const LanguageTable& CurrentLanguageTable() const { return languageTable_; }
   void ApplyDialogTexts(QWidget* window, int dialogId) const;
   void ApplyInterfaceLanguage();
   void SwitchLanguage();
 
-  // Windows.
+  // Windows. The machine settings, remote learning and mic-sub dialogs plug in here.
   void ShowPanelPage(int page);
   void OpenMachineSettings();
+  void CloseMachineSettings();
   void OpenRemoteLearning();
   void OpenMicSubDialog();
+  // Reloads the open modeless dialogs from the image after a synchronisation.
+  void RefreshOpenDialogs();
   void ShowAboutBox();
 
   // The close sequence of the main window: the save question, then goodbye to the machine.
@@ -94,16 +100,17 @@ class CKaroApp : public QObject {
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void CreateMainFrame();
+  bool ClaimSingleInstance();
   void BringForward();
-  void InstallF7Shortcut();
+  void AskToSaveOnClose();
+  void StartSync(int direction);
 
   std::unique_ptr<AppSeams> seams_;
+  std::unique_ptr<Prompts> ownPrompts_;
+  std::unique_ptr<SingleInstance> singleInstance_;
   std::unique_ptr<SettingsStore> settings_;
   std::unique_ptr<RecentFileList> recentFiles_;
-  std::unique_ptr<Prompts> ownPrompts_;
   std::unique_ptr<ShellServices> services_;
-  std::unique_ptr<SingleInstance> singleInstance_;
   LanguageTable languageTable_;
   std::unique_ptr<CMainFrame> mainFrame_;
   QPointer<CInfoDlg> infoBox_;

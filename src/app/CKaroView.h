@@ -3,11 +3,14 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 namespace v7 {
 
 class CKaroApp;
+class PanelPlaceholder;
+class TrayNotice;
 
 // The main window's client area and the program's hub: it holds the channel panel at
 // panelRect, the timers (first connection, level polling, notice removal) and the
@@ -31,7 +34,7 @@ class CKaroView : public QWidget {
   void Create();
 
   QRect PanelRect() const { return panelRect_; }
-  QWidget* ChannelPanel() const { return panel_; }
+  QWidget* ChannelPanel() const;
   int CurrentPage() const { return currentPage_; }
   void ShowPanelPage(int page);
   // Re-applies the panel's texts after a language switch.
@@ -62,6 +65,8 @@ class CKaroView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  void CreateTrayNotice();
+  void TellPermissionProblemOnce();
   void OnFirstConnectTimer();
   void OnMeterTimer();
   void ConnectionSteps(int noticeMilliseconds);
@@ -70,7 +75,10 @@ class CKaroView : public QWidget {
   void StorePendingMode();
 
   CKaroApp& app_;
-  QWidget* panel_ = nullptr;
+  PanelPlaceholder* panel_ = nullptr;
+  TrayNotice* tray_ = nullptr;
+  std::unique_ptr<TrayNotice> ownTray_;
+  bool permissionProblemTold_ = false;
   int currentPage_ = 0;
   QRect panelRect_{0, 0, kMinPanelWidth, kMinPanelHeight};
   bool awaitingFirstSync_ = true;

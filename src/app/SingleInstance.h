@@ -38,6 +38,7 @@ class SingleInstance : public QObject {
   void OnNewConnection();
 
   QString name_;
+  QString serverPath_;
   std::unique_ptr<QLockFile> lock_;
   QLocalServer server_;
 };

@@ -35,8 +35,7 @@ class ScriptedPrompts : public Prompts {
 
   std::vector<PromptRecord> records;
 
-  void Tell(QWidget* owner, const QString& caption, const QString& text,
-            PromptIcon icon) override {
+  void Tell(QWidget* owner, const QString& caption, const QString& text, PromptIcon icon) override {
     Record({PromptRecord::Kind::Tell, owner, caption, text, icon, {}, {}, {}});
   }
   bool AskYesNo(QWidget* owner, const QString& caption, const QString& text) override {
@@ -49,8 +48,14 @@ class ScriptedPrompts : public Prompts {
   }
   QString AskSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix,
                           const QString& proposedName) override {
-    Record({PromptRecord::Kind::SaveFile, owner, {}, {}, PromptIcon::Information, filter,
-            defaultSuffix, proposedName});
+    Record({PromptRecord::Kind::SaveFile,
+            owner,
+            {},
+            {},
+            PromptIcon::Information,
+            filter,
+            defaultSuffix,
+            proposedName});
     return Next(fileAnswers, QString());
   }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace v7 {
+
+// The command line of v7-control.
+struct AppOptions {
+  bool simulate = false;   // --simulate: the built-in simulated machine is plugged in
+  QString screenshotPath;  // --screenshot FILE: save the window after the first sync, exit
+  bool trace = false;      // --trace: trace lines on standard error
+  bool showHelp = false;
+  bool showVersion = false;
+  QString error;  // set when the command line is not understood
+
+  static AppOptions Parse(const QStringList& arguments);
+  static QString HelpText();
+};
+
+}  // namespace v7

@@ -1,0 +1,258 @@
+#include "app/CKaroApp.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "app/AppSeams.h"
+#include "app/CKaroView.h"
+#include "app/CMainFrame.h"
+#include "app/MainFrameRibbon.h"
+#include "app/MessageBoxPrompts.h"
+#include "app/ModeFileFilter.h"
+#include "app/PromptingFileErrors.h"
+#include "app/RecentFileList.h"
+#include "app/SettingsStore.h"
+#include "app/ShellServices.h"
+#include "app/SingleInstance.h"
+#include "files/ModeFile.h"
+#include "i18n/LanguageTables.h"
+#include "link/Trace.h"
+#include "params/ParameterImage.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CInfoDlg.h"
+#include "ui/dialogs/CSynDlg.h"
+
+namespace v7 {
+
+namespace {
+
+constexpr char kSemaphoreFailed[] = "创建信标对象失败，程序退出！";
+constexpr char kNoMainWindow[] = "已有一个实例在运行，但找不到它的主窗口！";
+constexpr char kSaveCaption[] = "保存?";
+constexpr char kSaveOnClose[] =
+    "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式";
+constexpr uint8_t kCmdStoreMode = 4;
+
+}  // namespace
+
+CKaroApp::CKaroApp(const AppSeams& seams, QObject* parent)
+    : QObject(parent), seams_(std::make_unique<AppSeams>(seams)) {
+  if (!seams_->prompts) ownPrompts_ = std::make_unique<MessageBoxPrompts>();
+}
+
+CKaroApp::~CKaroApp() {
+  qApp->removeEventFilter(this);
+  mainFrame_.reset();
+  if (services_ && services_->IsOpen()) services_->CloseUsbDevice();
+}
+
+bool CKaroApp::InitInstance() {
+  if (!ClaimSingleInstance()) return false;
+  settings_ = std::make_unique<SettingsStore>(seams_->settingsPath);
+  recentFiles_ = std::make_unique<RecentFileList>(*settings_);
+  services_ = std::make_unique<ShellServices>(seams_->machine);
+  connect(services_.get(), &ShellServices::LinkMessage, this,
+          [this](const QString& caption, const QString& text, bool error) {
+            Prompt().Tell(View(), caption, text,
+                          error ? PromptIcon::Error : PromptIcon::Information);
+          });
+  qApp->installEventFilter(this);
+
+  mainFrame_ = std::make_unique<CMainFrame>(*this);
+  if (!mainFrame_->Create()) return false;
+  connect(singleInstance_.get(), &SingleInstance::ActivationRequested, this,
+          &CKaroApp::BringForward);
+  mainFrame_->setWindowTitle(QString::fromLatin1(CMainFrame::kWindowTitle));
+  mainFrame_->show();
+  services_->StartHotplug();
+  return true;
+}
+
+bool CKaroApp::ClaimSingleInstance() {
+  singleInstance_ = std::make_unique<SingleInstance>(seams_->instanceName);
+  const QString caption = QString::fromLatin1(CMainFrame::kWindowTitle);
+  switch (singleInstance_->Claim()) {
+    case SingleInstance::Result::First:
+      return true;
+    case SingleInstance::Result::OtherActivated:
+      return false;
+    case SingleInstance::Result::OtherNotFound:
+      Prompt().Tell(nullptr, caption, QString::fromUtf8(kNoMainWindow), PromptIcon::Warning);
+      return false;
+    case SingleInstance::Result::Failed:
+      break;
+  }
+  Prompt().Tell(nullptr, caption, QString::fromUtf8(kSemaphoreFailed), PromptIcon::Error);
+  return false;
+}
+
+void CKaroApp::BringForward() {
+  if (!mainFrame_) return;
+  if (mainFrame_->isMinimized()) mainFrame_->showNormal();
+  mainFrame_->show();
+  mainFrame_->raise();
+  mainFrame_->activateWindow();
+}
+
+// --- accessors ---
+
+ParameterImage& CKaroApp::Image() {
+  return services_->Image();
+}
+DeviceLink& CKaroApp::Link() {
+  return services_->Link();
+}
+ShellServices& CKaroApp::Services() {
+  return *services_;
+}
+Prompts& CKaroApp::Prompt() {
+  return seams_->prompts ? *seams_->prompts : *ownPrompts_;
+}
+SettingsStore& CKaroApp::Settings() {
+  return *settings_;
+}
+RecentFileList& CKaroApp::RecentFiles() {
+  return *recentFiles_;
+}
+CMainFrame* CKaroApp::MainFrame() const {
+  return mainFrame_.get();
+}
+CKaroView* CKaroApp::View() const {
+  return mainFrame_ ? mainFrame_->View() : nullptr;
+}
+TrayNotice* CKaroApp::InjectedTrayNotice() const {
+  return seams_->trayNotice;
+}
+CInfoDlg* CKaroApp::InfoBox() const {
+  return infoBox_.data();
+}
+bool CKaroApp::IsLinkOpen() const {
+  return services_ && services_->IsOpen();
+}
+
+// --- information box ---
+
+void CKaroApp::ShowInfo(const QString& text, int milliseconds) {
+  if (!infoBox_) infoBox_ = new CInfoDlg(uiLanguage, mainFrame_.get());
+  infoBox_->ShowMessage(text, milliseconds);
+}
+
+// --- synchronisation ---
+
+void CKaroApp::StartReadSync() {
+  StartSync(0);
+}
+void CKaroApp::StartWriteSync() {
+  StartSync(1);
+}
+
+void CKaroApp::StartSync(int direction) {
+  Trace("Start thread:SynchronizeData\n");
+  services_->StartSync(direction == 0 ? ShellServices::SyncDirection::Read
+                                      : ShellServices::SyncDirection::Write);
+  RunSyncDialog();
+}
+
+void CKaroApp::RunSyncDialog() {
+  if (syncDialog_) return;
+  CSynDlg dialog(uiLanguage, Prompt(), mainFrame_.get(), seams_->syncTimeoutMs);
+  syncDialog_ = &dialog;
+  dialog.exec();
+  syncDialog_ = nullptr;
+}
+
+// --- modes and files ---
+
+void CKaroApp::StoreMode(int mode) {
+  ParameterImage& image = Image();
+  image.dirty = false;
+  image.currentMode = std::clamp(mode, 0, kModeCount - 1);
+  services_->SendCommand(kCmdStoreMode, {static_cast<uint8_t>(image.currentMode)});
+}
+
+bool CKaroApp::WriteModeFileReporting(const QString& path) {
+  PromptingFileErrors errors(Prompt(), mainFrame_.get());
+  return WriteModeFile(Image(), path.toStdString(), errors);
+}
+
+bool CKaroApp::ReadModeFileReporting(const QString& path) {
+  PromptingFileErrors errors(Prompt(), mainFrame_.get());
+  return ReadModeFile(Image(), path.toStdString(), errors);
+}
+
+// --- language ---
+
+bool CKaroApp::LoadLanguageTable(int language) {
+  return v7::LoadLanguageTable(language, &languageTable_);
+}
+
+void CKaroApp::ApplyDialogTexts(QWidget* window, int dialogId) const {
+  v7::ApplyDialogTexts(languageTable_, window, dialogId);
+}
+
+void CKaroApp::ApplyInterfaceLanguage() {
+  const bool loaded = LoadLanguageTable(uiLanguage);
+  if (mainFrame_ && mainFrame_->Ribbon()) mainFrame_->Ribbon()->ApplyRibbonLanguage();
+  if (!loaded) return;
+  if (CKaroView* view = View()) view->ApplyPanelLanguage();
+}
+
+void CKaroApp::SwitchLanguage() {
+  uiLanguage = uiLanguage == 0 ? 1 : 0;
+  Settings().SetLanguage(uiLanguage);
+  ApplyInterfaceLanguage();
+}
+
+// --- windows ---
+
+void CKaroApp::ShowPanelPage(int page) {
+  if (CKaroView* view = View()) view->ShowPanelPage(page);
+}
+
+// The machine settings (F7), remote learning and mic-sub dialogs are not part of this
+// build yet; their entry points are kept so that commands and keys already reach them.
+void CKaroApp::OpenMachineSettings() {}
+void CKaroApp::CloseMachineSettings() {}
+void CKaroApp::OpenRemoteLearning() {}
+void CKaroApp::OpenMicSubDialog() {}
+void CKaroApp::RefreshOpenDialogs() {}
+
+void CKaroApp::ShowAboutBox() {
+  const ParameterImage& image = Image();
+  MachineReadout readout{IsLinkOpen(), QString::fromStdString(image.modelName),
+                         QString::fromStdString(image.mcuVersion), image.protocolVersion};
+  CAboutDlg dialog(readout, meterPollEnabled, mainFrame_.get());
+  connect(&dialog, &CAboutDlg::MeterPollChanged, this,
+          [this](bool enabled) { meterPollEnabled = enabled; });
+  dialog.exec();
+}
+
+bool CKaroApp::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease && !syncDialog_ &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F7 && watched->isWidgetType()) {
+    OpenMachineSettings();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+// --- closing ---
+
+void CKaroApp::OnMainFrameClosing() {
+  if (Image().dirty) AskToSaveOnClose();
+  if (IsLinkOpen()) services_->CloseUsbDeviceWithGoodbye();
+}
+
+void CKaroApp::AskToSaveOnClose() {
+  if (!Prompt().AskYesNo(nullptr, QString::fromUtf8(kSaveCaption), QString::fromUtf8(kSaveOnClose)))
+    return;
+  const QString path = Prompt().AskSaveFileName(nullptr, QString::fromLatin1(kModeFileFilter),
+                                                QString::fromLatin1(kModeFileSuffix),
+                                                QString::fromLatin1(kModeFileProposedName));
+  if (path.isEmpty()) return;
+  if (IsLinkOpen()) StoreMode(Image().currentMode);
+  WriteModeFileReporting(path);
+}
+
+}  // namespace v7

@@ -1,0 +1,72 @@
+#include "app/CMainFrame.h"
+
+#include <QCloseEvent>
+#include <QStatusBar>
+
+#include "app/CKaroApp.h"
+#include "app/CKaroView.h"
+#include "app/PlaceholderRibbon.h"
+#include "app/SettingsStore.h"
+#include "ui/dialogs/ProgramIcon.h"
+
+namespace v7 {
+
+namespace {
+
+constexpr int kDefaultWidth = 1024;
+constexpr int kDefaultHeight = 720;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CKaroApp& app) : app_(app) {
+  setProperty(kInstanceProperty, 1);
+  setWindowTitle(QString::fromLatin1(kWindowTitle));
+  setWindowIcon(ProgramIcon());
+  setMinimumSize(kMinWidth, kMinHeight);
+  resize(kDefaultWidth, kDefaultHeight);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::Create() {
+  view_ = new CKaroView(app_, this);
+  setCentralWidget(view_);
+  view_->Create();
+
+  ApplyLook();
+  ribbon_ = CreateRibbon();
+  setMenuWidget(ribbon_->RibbonWidget());
+  QStatusBar* statusBar = ribbon_->TakeStatusBar();
+  if (!statusBar) return false;
+  setStatusBar(statusBar);
+  RestorePlacement();
+  return true;
+}
+
+MainFrameRibbon* CMainFrame::CreateRibbon() {
+  return new PlaceholderRibbon(app_, this);
+}
+
+// Whatever look was stored, the window has the one look there is, and says so.
+void CMainFrame::ApplyLook() {
+  SettingsStore& settings = app_.Settings();
+  settings.ApplicationLook();
+  settings.SetApplicationLook(kApplicationLook);
+}
+
+void CMainFrame::RestorePlacement() {
+  const QByteArray placement = app_.Settings().WindowPlacement();
+  if (!placement.isEmpty()) restoreGeometry(placement);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    app_.OnMainFrameClosing();
+    app_.Settings().SetWindowPlacement(saveGeometry());
+    app_.Settings().Flush();
+  }
+  event->accept();
+}
+
+}  // namespace v7

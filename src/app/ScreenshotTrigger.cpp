@@ -1,0 +1,27 @@
+#include "app/ScreenshotTrigger.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+
+#include "app/CKaroApp.h"
+#include "app/CKaroView.h"
+#include "app/CMainFrame.h"
+
+namespace v7 {
+
+ScreenshotTrigger::ScreenshotTrigger(CKaroApp& app, const QString& path) : app_(app), path_(path) {
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &ScreenshotTrigger::SaveAndQuit);
+  timer_.start(kNoMachineDelayMs);
+  connect(app_.View(), &CKaroView::SyncHandled, this, [this] { timer_.start(kSettleDelayMs); });
+}
+
+void ScreenshotTrigger::SaveAndQuit() {
+  const bool saved = app_.MainFrame()->grab().save(path_, "PNG");
+  if (!saved) std::fprintf(stderr, "v7-control: cannot write %s\n", qPrintable(path_));
+  // Close without questions: the picture is all that was asked for.
+  QCoreApplication::exit(saved ? 0 : 1);
+}
+
+}  // namespace v7

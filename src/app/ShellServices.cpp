@@ -1,0 +1,105 @@
+#include "app/ShellServices.h"
+
+#include <QSocketNotifier>
+#include <chrono>
+
+#include "app/AppSeams.h"
+#include "link/Clock.h"
+#include "link/HidapiBackend.h"
+#include "link/Protocol.h"
+#include "link/UdevHotplugMonitor.h"
+#include "params/ParameterImage.h"
+
+namespace v7 {
+
+struct ShellServices::Machine {
+  std::unique_ptr<HidBackend> ownBackend;
+  std::unique_ptr<HotplugMonitor> ownHotplug;
+  HidBackend* backend = nullptr;
+  HotplugMonitor* hotplug = nullptr;
+  std::unique_ptr<QSocketNotifier> hotplugNotifier;
+};
+
+ShellServices::ShellServices(const MachineSeams& seams, QObject* parent)
+    : QObject(parent),
+      image_(std::make_unique<ParameterImage>()),
+      machine_(std::make_unique<Machine>()),
+      clock_(seams.clock ? seams.clock : &SystemClock::Instance()) {
+  machine_->backend = seams.backend;
+  if (!machine_->backend) {
+    machine_->ownBackend = std::make_unique<HidapiBackend>();
+    machine_->backend = machine_->ownBackend.get();
+  }
+  machine_->hotplug = seams.hotplug;
+  link_ = std::make_unique<DeviceLink>(*image_, *machine_->backend);
+  link_->SetObserver(this);
+}
+
+ShellServices::~ShellServices() {
+  link_->CloseUsbDevice();
+}
+
+OpenResult ShellServices::OpenUsbDevice() {
+  return link_->OpenUsbDevice();
+}
+
+int ShellServices::SendCommand(uint8_t code, std::initializer_list<uint8_t> args) {
+  return v7::SendCommand(*link_, code, args);
+}
+
+void ShellServices::Sleep(int milliseconds) {
+  clock_->SleepFor(std::chrono::milliseconds(milliseconds));
+}
+
+void ShellServices::StartSync(SyncDirection direction) {
+  const int code = static_cast<int>(direction);
+  QMetaObject::invokeMethod(
+      this, [this, code] { emit SyncFinished(code); }, Qt::QueuedConnection);
+}
+
+void ShellServices::StartHotplug() {
+  if (!machine_->hotplug) {
+    machine_->ownHotplug = UdevHotplugMonitor::Create();
+    machine_->hotplug = machine_->ownHotplug.get();
+  }
+  if (!machine_->hotplug) {
+    emit LinkMessage(QString::fromLatin1(kHotplugRegisterErrorCaption),
+                     QString::fromLatin1(kHotplugRegisterErrorText), false);
+    return;
+  }
+  machine_->hotplugNotifier =
+      std::make_unique<QSocketNotifier>(machine_->hotplug->FileDescriptor(), QSocketNotifier::Read);
+  connect(machine_->hotplugNotifier.get(), &QSocketNotifier::activated, this,
+          &ShellServices::DrainHotplugEvents);
+}
+
+void ShellServices::DrainHotplugEvents() {
+  for (const HotplugEvent& event : machine_->hotplug->DrainPendingEvents()) {
+    if (event.kind == HotplugEvent::Kind::kAdded)
+      emit DeviceArrived();
+    else
+      emit DeviceRemoved(QString::fromStdString(event.devnode));
+  }
+}
+
+// The reader thread never waits for the user interface: everything is posted.
+void ShellServices::OnKeyLearned(int code) {
+  QMetaObject::invokeMethod(
+      this, [this, code] { emit KeyLearned(code); }, Qt::QueuedConnection);
+}
+
+void ShellServices::OnMessageBox(const LinkMessageBox& box) {
+  const QString caption = QString::fromStdString(box.caption);
+  const QString text = QString::fromStdString(box.text);
+  const bool error = box.icon == LinkMessageBox::Icon::kError;
+  QMetaObject::invokeMethod(
+      this, [this, caption, text, error] { emit LinkMessage(caption, text, error); },
+      Qt::QueuedConnection);
+}
+
+void ShellServices::OnReaderEnded() {
+  QMetaObject::invokeMethod(
+      this, [this] { emit ReaderEnded(); }, Qt::QueuedConnection);
+}
+
+}  // namespace v7

@@ -1,0 +1,43 @@
+// v7-control: the desktop program that tunes a V7 karaoke DSP unit.
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+#include "app/AppOptions.h"
+#include "app/AppSeams.h"
+#include "app/CKaroApp.h"
+#include "app/ScreenshotTrigger.h"
+#include "link/Trace.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("v7-control"));
+  QApplication::setApplicationVersion(QStringLiteral(V7_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("v7-control"));
+
+  const v7::AppOptions options = v7::AppOptions::Parse(QApplication::arguments());
+  if (!options.error.isEmpty()) {
+    std::fprintf(stderr, "v7-control: %s\n%s", qPrintable(options.error),
+                 qPrintable(v7::AppOptions::HelpText()));
+    return 2;
+  }
+  if (options.showHelp) {
+    std::fputs(qPrintable(v7::AppOptions::HelpText()), stdout);
+    return 0;
+  }
+  if (options.showVersion) {
+    std::printf("v7-control %s\n", V7_VERSION);
+    return 0;
+  }
+  if (options.trace) v7::SetTraceEnabled(true);
+
+  v7::AppSeams seams;
+  seams.machine.simulate = options.simulate;
+  v7::CKaroApp app(seams);
+  if (!app.InitInstance()) return 0;
+
+  std::unique_ptr<v7::ScreenshotTrigger> screenshot;
+  if (!options.screenshotPath.isEmpty())
+    screenshot = std::make_unique<v7::ScreenshotTrigger>(app, options.screenshotPath);
+  return QApplication::exec();
+}
