@@ -70,7 +70,7 @@ class DeviceLink : public ReportSink {
   Report LastEchoReport() const;
   // Waits until the reply to the last request sent has been stored (or the time-out passed);
   // lets a sequence read what its last request brought in. True when the reply came.
-  bool AwaitReply(std::chrono::milliseconds timeout);
+  bool AwaitReply(std::chrono::milliseconds timeout) override;
 
  private:
   struct FoundDevice;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "link/Report.h"
 
 namespace v7 {
@@ -10,6 +12,9 @@ class ReportSink {
   virtual ~ReportSink() = default;
   // Returns the number of bytes written: kReportSize on success, 0 when refused or failed.
   virtual int WriteUsbData(const Report& report) = 0;
+  // Waits until the reply to the last report written has been handled, so that a sequence can
+  // read what its last request brought in. True when it came (a sink without replies: at once).
+  virtual bool AwaitReply(std::chrono::milliseconds /*timeout*/) { return true; }
 };
 
 }  // namespace v7
