@@ -158,22 +158,25 @@ TEST_F(SimulatedMachineTest, LevelsMove) {
 }
 
 TEST_F(SimulatedMachineTest, KeyLearningAnswersLaterAndCanBeCancelled) {
-  machine.SetKeyLearnDelay(30ms);
-  EXPECT_FALSE(Ask(BuildCommand(kCmdLearnKey, {9}), 5ms));
-  const auto learned = Next(500ms);
+  // Until the user presses a key nothing comes back; a cancel drops the pending answer.
+  machine.SetKeyLearnDelay(10s);
+  EXPECT_FALSE(Ask(BuildCommand(kCmdLearnKey, {17}), 20ms));
+  EXPECT_EQ(Ask(BuildCommand(kCmdCancelLearn, {}))->Code(), kCmdCancelLearn);
+  EXPECT_FALSE(Next(50ms));
+
+  machine.SetKeyLearnDelay(1ms);
+  handle->Write(BuildCommand(kCmdLearnKey, {9}).bytes.data(), kReportSize);
+  const auto learned = Next(1s);
   ASSERT_TRUE(learned);
   EXPECT_EQ(*learned, BuildCommand(kCmdLearnKey, {0x01, 9, 0x59}));
   EXPECT_EQ(machine.RemoteKeys()[9], 0x59);
-
-  EXPECT_FALSE(Ask(BuildCommand(kCmdLearnKey, {17}), 5ms));
-  EXPECT_EQ(Ask(BuildCommand(kCmdCancelLearn, {}))->Code(), kCmdCancelLearn);
-  EXPECT_FALSE(Next(80ms));
 }
 
 TEST_F(SimulatedMachineTest, LatencyDropsAndUnsolicitedReports) {
   machine.SetLatency(30ms);
-  EXPECT_FALSE(Ask(BuildCommand(kCmdGetMode, {}), 5ms));
-  EXPECT_TRUE(Next(200ms));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(Ask(BuildCommand(kCmdGetMode, {}), 1s));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 30ms);
   machine.SetLatency(0us);
 
   machine.DropNextReplies(1);
@@ -201,7 +204,7 @@ TEST_F(SimulatedMachineTest, ResetDisappearsAndComesBack) {
   backend.Enumerate(list);
   EXPECT_TRUE(list.empty());
 
-  for (int i = 0; i < 100 && !machine.IsPresent(); ++i) std::this_thread::sleep_for(5ms);
+  for (int i = 0; i < 400 && !machine.IsPresent(); ++i) std::this_thread::sleep_for(5ms);
   ASSERT_TRUE(machine.IsPresent());
   const std::vector<HotplugEvent> events = monitor.DrainPendingEvents();
   EXPECT_EQ(events, (std::vector<HotplugEvent>{{HotplugEvent::Kind::kRemoved, machine.Path()},
