@@ -9,6 +9,9 @@
 namespace v7 {
 namespace {
 
+// As long as a request waits for the previous reply.
+constexpr std::chrono::milliseconds kLastReplyWait{1800};
+
 struct ReadRange {
   int address;
   int bytes;
@@ -70,6 +73,8 @@ bool ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock) {
   ReadDspFields(sink);
   ReadMachineRecords(sink);
   ReadDeviceMemoryAll(sink);
+  // The last reply too is in the image before the sequence counts as done.
+  sink.AwaitReply(kLastReplyWait);
   image.dirty = false;
   clock.SleepFor(kReadSequenceEndPause);
   return true;
