@@ -9,7 +9,6 @@
 namespace v7 {
 namespace {
 
-constexpr size_t kVersionBytes = kFileVersionUnits * 2;
 constexpr size_t kMagicOffset = 60;
 constexpr size_t kEqPreviewOffset = 70;
 constexpr size_t kEqPreviewBytes = 50;
@@ -120,7 +119,7 @@ ModeFileBytes EncodeModeFile(const ParameterImage& image) {
 }
 
 void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
-  if (bytes.size() < kVersionBytes) return;
+  if (bytes.size() < kModeFileVersionBytes) return;
   image.fileVersion = GetVersion(bytes.data());
   const bool current = IsCurrentVersion(image.fileVersion);
   size_t offset = kModeFileHeaderBytes;
@@ -140,7 +139,7 @@ void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
 }
 
 std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes) {
-  return bytes.size() < kVersionBytes ? std::u16string() : GetVersion(bytes.data());
+  return bytes.size() < kModeFileVersionBytes ? std::u16string() : GetVersion(bytes.data());
 }
 
 std::span<const ModeFileField> ModeFileLayout() {

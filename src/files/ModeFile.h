@@ -20,6 +20,7 @@ inline constexpr size_t kModeFileHeaderBytes = 120;
 inline constexpr uint32_t kModeFileMagic = 0x12100920;
 
 inline constexpr size_t kModeFileVersionOffset = 0;
+inline constexpr size_t kModeFileVersionBytes = 60;  // 30 UTF-16 units
 inline constexpr size_t kModeFileSyncFlagOffset = 66;
 
 // One stored field after the header, for tools that show what a file holds.
