@@ -19,6 +19,7 @@
 #include "i18n/LanguageTables.h"
 #include "link/Trace.h"
 #include "params/ParameterImage.h"
+#include "sync/ModeCommands.h"
 #include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/CInfoDlg.h"
 #include "ui/dialogs/CSynDlg.h"
@@ -32,7 +33,6 @@ constexpr char kNoMainWindow[] = "已有一个实例在运行，但找不到它�
 constexpr char kSaveCaption[] = "保存?";
 constexpr char kSaveOnClose[] =
     "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式";
-constexpr uint8_t kCmdStoreMode = 4;
 
 }  // namespace
 
@@ -148,9 +148,9 @@ void CKaroApp::StartWriteSync() {
 }
 
 void CKaroApp::StartSync(int direction) {
-  Trace("Start thread:SynchronizeData\n");
-  services_->StartSync(direction == 0 ? ShellServices::SyncDirection::Read
-                                      : ShellServices::SyncDirection::Write);
+  if (!services_->StartSync(direction == 0 ? ShellServices::SyncDirection::Read
+                                           : ShellServices::SyncDirection::Write))
+    return;
   RunSyncDialog();
 }
 
@@ -165,10 +165,7 @@ void CKaroApp::RunSyncDialog() {
 // --- modes and files ---
 
 void CKaroApp::StoreMode(int mode) {
-  ParameterImage& image = Image();
-  image.dirty = false;
-  image.currentMode = std::clamp(mode, 0, kModeCount - 1);
-  services_->SendCommand(kCmdStoreMode, {static_cast<uint8_t>(image.currentMode)});
+  v7::StoreMode(Link(), Image(), mode);
 }
 
 bool CKaroApp::WriteModeFileReporting(const QString& path) {

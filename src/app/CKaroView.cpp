@@ -16,6 +16,7 @@
 #include "app/SystemTrayNotice.h"
 #include "link/Trace.h"
 #include "params/ParameterImage.h"
+#include "sync/SyncCompletion.h"
 #include "ui/dialogs/CSynDlg.h"
 
 namespace v7 {
@@ -25,12 +26,8 @@ namespace {
 constexpr int kFirstNoticeMs = 5000;
 constexpr int kArrivalNoticeMs = 4000;
 constexpr int kRemovalNoticeMs = 5000;
-constexpr int kModeStoreGapMs = 20;
 constexpr int kAfterSyncPauseMs = 150;
 constexpr uint8_t kCmdLevelMeters = 13;
-constexpr uint8_t kCmdModePreamble = 3;
-constexpr uint8_t kCmdStoreMode = 4;
-constexpr char kModelName[] = "V7";
 
 constexpr TextPair kInfoCaption{"信息", "Information"};
 constexpr TextPair kConnectedNotice{"设备已连接，同步中……", "Device connected!"};
@@ -214,14 +211,16 @@ void CKaroView::OnMeterTimer() {
 
 void CKaroView::OnSyncComplete() {
   if (CSynDlg* dialog = app_.SyncDialog()) dialog->Finish();
-  const QString model = QString::fromStdString(app_.Image().modelName);
-  if (model.compare(QLatin1String(kModelName), Qt::CaseInsensitive) != 0) {
-    CloseLink();
+  ShellServices& services = app_.Services();
+  // The model check; on a mismatch goodbye is said and the link closed, otherwise a mode
+  // designated by an opened file's name is stored (commands 3 and 4, 20 ms apart).
+  if (HandleSyncComplete(app_.Link(), app_.Image(), app_.pendingModeIndex, services.Time()) ==
+      SyncOutcome::kModelMismatch) {
+    meterTimer_.stop();
     ShowMismatchBox();
     emit SyncHandled();
     return;
   }
-  StorePendingMode();
   RefreshAfterSync();
   app_.Services().Sleep(kAfterSyncPauseMs);
   awaitingFirstSync_ = false;
@@ -236,27 +235,11 @@ void CKaroView::ShowMismatchBox() {
   mismatchWarningArmed_ = true;
 }
 
-void CKaroView::StorePendingMode() {
-  if (app_.pendingModeIndex == -1) return;
-  const int mode = std::clamp(app_.pendingModeIndex, 0, kModeCount - 1);
-  app_.Image().currentMode = mode;
-  ShellServices& services = app_.Services();
-  services.SendCommand(kCmdModePreamble, {static_cast<uint8_t>(mode)});
-  services.Sleep(kModeStoreGapMs);
-  services.SendCommand(kCmdStoreMode, {static_cast<uint8_t>(mode)});
-  app_.pendingModeIndex = -1;
-}
-
 void CKaroView::RefreshAfterSync() {
   if (MainFrameRibbon* ribbon = app_.MainFrame() ? app_.MainFrame()->Ribbon() : nullptr)
     ribbon->RefreshRibbonVolumes();
   if (panel_) panel_->SetPage(currentPage_, app_.uiLanguage);
   app_.RefreshOpenDialogs();
-}
-
-void CKaroView::CloseLink() {
-  app_.Services().CloseUsbDeviceWithGoodbye();
-  meterTimer_.stop();
 }
 
 }  // namespace v7

@@ -51,7 +51,6 @@ class CKaroView : public QWidget {
   void OnDeviceRemoval(const std::string& devicePath);
   void OnSyncComplete();
   void RefreshAfterSync();
-  void CloseLink();
   bool AwaitingFirstSync() const { return awaitingFirstSync_; }
   bool MismatchWarningArmed() const { return mismatchWarningArmed_; }
   bool IsMeterTimerActive() const { return meterTimer_.isActive(); }
@@ -72,7 +71,6 @@ class CKaroView : public QWidget {
   void ConnectionSteps(int noticeMilliseconds);
   void AskToSaveAfterRemoval();
   void ShowMismatchBox();
-  void StorePendingMode();
 
   CKaroApp& app_;
   PanelPlaceholder* panel_ = nullptr;

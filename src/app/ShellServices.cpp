@@ -1,6 +1,7 @@
 #include "app/ShellServices.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <chrono>
 
 #include "app/AppSeams.h"
@@ -9,10 +10,22 @@
 #include "link/Protocol.h"
 #include "link/UdevHotplugMonitor.h"
 #include "params/ParameterImage.h"
+#include "sim/SimulatedBackend.h"
+#include "sim/SimulatedHotplugMonitor.h"
+#include "sim/SimulatedMachine.h"
+#include "sync/SyncWorker.h"
 
 namespace v7 {
 
+namespace {
+
+// --simulate: the built-in machine is plugged in this long after the watching starts.
+constexpr int kSimulatedPlugDelayMs = 500;
+
+}  // namespace
+
 struct ShellServices::Machine {
+  std::unique_ptr<SimulatedMachine> simulated;
   std::unique_ptr<HidBackend> ownBackend;
   std::unique_ptr<HotplugMonitor> ownHotplug;
   HidBackend* backend = nullptr;
@@ -26,17 +39,32 @@ ShellServices::ShellServices(const MachineSeams& seams, QObject* parent)
       machine_(std::make_unique<Machine>()),
       clock_(seams.clock ? seams.clock : &SystemClock::Instance()) {
   machine_->backend = seams.backend;
+  machine_->hotplug = seams.hotplug;
+  if (seams.simulate && !machine_->backend) CreateSimulatedMachine();
   if (!machine_->backend) {
     machine_->ownBackend = std::make_unique<HidapiBackend>();
     machine_->backend = machine_->ownBackend.get();
   }
-  machine_->hotplug = seams.hotplug;
   link_ = std::make_unique<DeviceLink>(*image_, *machine_->backend);
   link_->SetObserver(this);
+  syncWorker_ = std::make_unique<SyncWorker>(*image_, *link_, *clock_);
+}
+
+// Unplugged at first; StartHotplug plugs it in, so the program meets it as an arrival.
+void ShellServices::CreateSimulatedMachine() {
+  machine_->simulated = std::make_unique<SimulatedMachine>();
+  machine_->simulated->Disappear();
+  machine_->ownBackend = std::make_unique<SimulatedBackend>(*machine_->simulated);
+  machine_->backend = machine_->ownBackend.get();
+  if (!machine_->hotplug) {
+    machine_->ownHotplug = std::make_unique<SimulatedHotplugMonitor>(*machine_->simulated);
+    machine_->hotplug = machine_->ownHotplug.get();
+  }
 }
 
 ShellServices::~ShellServices() {
   link_->CloseUsbDevice();
+  syncWorker_.reset();  // waits for a running sequence before the link goes
 }
 
 OpenResult ShellServices::OpenUsbDevice() {
@@ -51,10 +79,15 @@ void ShellServices::Sleep(int milliseconds) {
   clock_->SleepFor(std::chrono::milliseconds(milliseconds));
 }
 
-void ShellServices::StartSync(SyncDirection direction) {
-  const int code = static_cast<int>(direction);
-  QMetaObject::invokeMethod(
-      this, [this, code] { emit SyncFinished(code); }, Qt::QueuedConnection);
+bool ShellServices::StartSync(SyncDirection direction) {
+  // Message 1002 is posted: the worker never waits for the user interface.
+  SyncCompletion done = [this](SyncKind kind) {
+    const int code = static_cast<int>(kind);
+    QMetaObject::invokeMethod(
+        this, [this, code] { emit SyncFinished(code); }, Qt::QueuedConnection);
+  };
+  return direction == SyncDirection::Read ? syncWorker_->StartReadSync(std::move(done))
+                                          : syncWorker_->StartWriteSync(std::move(done));
 }
 
 void ShellServices::StartHotplug() {
@@ -71,6 +104,9 @@ void ShellServices::StartHotplug() {
       std::make_unique<QSocketNotifier>(machine_->hotplug->FileDescriptor(), QSocketNotifier::Read);
   connect(machine_->hotplugNotifier.get(), &QSocketNotifier::activated, this,
           &ShellServices::DrainHotplugEvents);
+  if (machine_->simulated) {
+    QTimer::singleShot(kSimulatedPlugDelayMs, this, [this] { machine_->simulated->Reappear(); });
+  }
 }
 
 void ShellServices::DrainHotplugEvents() {

@@ -15,6 +15,7 @@ class Clock;
 class HidBackend;
 class HotplugMonitor;
 class ParameterImage;
+class SyncWorker;
 struct MachineSeams;
 
 // The machine side of the program as the windows see it: the parameter image, the link,
@@ -42,8 +43,9 @@ class ShellServices : public QObject, private LinkObserver {
   bool IsOpenDevice(const std::string& devicePath) const;
   void Sleep(int milliseconds);
 
-  // Starts a read or write worker; SyncFinished follows when it has ended.
-  void StartSync(SyncDirection direction);
+  // Starts a read or write worker; SyncFinished follows when it has ended. False when a
+  // worker is still running (nothing is started then).
+  bool StartSync(SyncDirection direction);
 
   // Starts watching for arrivals and removals (and, when simulating, plugs the built-in
   // machine in shortly afterwards).
@@ -62,12 +64,14 @@ class ShellServices : public QObject, private LinkObserver {
   void OnMessageBox(const LinkMessageBox& box) override;
   void OnReaderEnded() override;
   void DrainHotplugEvents();
+  void CreateSimulatedMachine();
 
   struct Machine;
   std::unique_ptr<ParameterImage> image_;
   std::unique_ptr<Machine> machine_;
   Clock* clock_ = nullptr;
   std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<SyncWorker> syncWorker_;
 };
 
 }  // namespace v7
