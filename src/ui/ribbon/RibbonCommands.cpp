@@ -1,0 +1,215 @@
+#include "ui/ribbon/RibbonCommands.h"
+
+#include <algorithm>
+
+#include "app/CKaroApp.h"
+#include "app/CKaroView.h"
+#include "app/Prompts.h"
+#include "link/Commands.h"
+#include "link/DeviceLink.h"
+#include "link/Protocol.h"
+#include "params/ParameterAccessors.h"
+#include "params/ParameterImage.h"
+#include "ui/ribbon/EqCommandTarget.h"
+#include "ui/ribbon/ModeManager.h"
+#include "ui/ribbon/RibbonBar.h"
+#include "ui/ribbon/RibbonIds.h"
+#include "ui/ribbon/RibbonLayout.h"
+#include "ui/ribbon/RibbonStepSlider.h"
+#include "ui/ribbon/RibbonTexts.h"
+
+namespace v7 {
+
+namespace {
+
+namespace Id = RibbonId;
+namespace Text = RibbonText;
+
+// The volumes are shown to the user as dB + 80, so 0..85.
+constexpr int kDisplayOffset = 80;
+
+struct VolumeChannel {
+  const int* sliders;
+  const int* readouts;
+  const TextPair& prefix;
+  bool (ParameterAccessors::*setVolume)(int);
+  int32_t DspParams::*muteField;
+  MuteChannel mute;
+};
+
+const VolumeChannel& ChannelOf(RibbonCommands::Channel channel) {
+  static const VolumeChannel kMic{Id::kMicSlider,      Id::kMicReadout,
+                                  Text::kMicPrefix,    &ParameterAccessors::SetMicVolume,
+                                  &DspParams::micMute, MuteChannel::kMic};
+  static const VolumeChannel kMusic{Id::kMusicSlider,      Id::kMusicReadout,
+                                    Text::kMusicPrefix,    &ParameterAccessors::SetMusicVolume,
+                                    &DspParams::musicMute, MuteChannel::kMusic};
+  return channel == RibbonCommands::Channel::Mic ? kMic : kMusic;
+}
+
+bool IsOneOf(int id, const int (&ids)[Id::kTabCount]) {
+  return id == ids[0] || id == ids[1];
+}
+
+bool IsVolumeTab(const QString& title) {
+  for (const TextPair& tab : {Text::kInputTab, Text::kSoundTab}) {
+    for (int language = 0; language < 2; ++language) {
+      if (title.compare(tab.In(language), Qt::CaseInsensitive) == 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+RibbonCommands::RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner)
+    : app_(app), bar_(bar), modes_(modes), owner_(owner) {}
+
+int RibbonCommands::language() const {
+  return app_.uiLanguage;
+}
+
+void RibbonCommands::Execute(int id, int /*value*/) {
+  if (ExecuteVolumeCommand(id) || ExecuteModeCommand(id)) return;
+  switch (id) {
+    case Id::kResetMachine:
+      ResetMachine();
+      return;
+    case Id::kRemoteLearning:
+      if (app_.IsLinkOpen()) app_.OpenRemoteLearning();
+      return;
+    case Id::kMicSub:
+      if (app_.IsLinkOpen()) app_.OpenMicSubDialog();
+      return;
+    case Id::kLanguage:
+      app_.SwitchLanguage();
+      return;
+    case Id::kAppAbout:
+      app_.ShowAboutBox();
+      return;
+    case Id::kAppExit:
+      if (QWidget* window = owner_ != nullptr ? owner_->window() : nullptr) window->close();
+      return;
+    case Id::kEqBypass:
+      ToggleEqBypass();
+      return;
+    case Id::kEqReset:
+      ResetEq();
+      return;
+    default:
+      return;  // read-outs and captions do nothing
+  }
+}
+
+bool RibbonCommands::ExecuteVolumeCommand(int id) {
+  ParameterAccessors accessors(app_.Image(), app_.Link());
+  if (IsOneOf(id, Id::kMicSlider)) {
+    OnVolumeSlider(Channel::Mic);
+  } else if (IsOneOf(id, Id::kMusicSlider)) {
+    OnVolumeSlider(Channel::Music);
+  } else if (IsOneOf(id, Id::kMicMute)) {
+    accessors.ToggleMute(MuteChannel::kMic);
+  } else if (IsOneOf(id, Id::kMusicMute)) {
+    accessors.ToggleMute(MuteChannel::kMusic);
+  } else if (IsOneOf(id, Id::kFbcCheck)) {
+    accessors.ToggleFbc();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool RibbonCommands::ExecuteModeCommand(int id) {
+  const auto inModes = [id](int first) { return id >= first && id < first + Id::kModeCount; };
+  if (inModes(Id::kLoadModeFirst)) {
+    modes_.LoadMachineMode(id - Id::kLoadModeFirst);
+  } else if (inModes(Id::kSaveModeFirst)) {
+    modes_.SaveMachineMode(id - Id::kSaveModeFirst);
+  } else if (inModes(Id::kFactoryModeFirst)) {
+    modes_.RecallFactoryMode(id - Id::kFactoryModeFirst);
+  } else if (IsOneOf(id, Id::kLoadFile) || id == Id::kFileOpen) {
+    modes_.OpenModeFile();
+  } else if (IsOneOf(id, Id::kSaveFile) || id == Id::kFileSave) {
+    modes_.SaveModeFile();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void RibbonCommands::OpenRecentFile(const QString& path) {
+  modes_.OpenRecentModeFile(path);
+}
+
+// The slider of the tab in front decides; both tabs then show it, and moving the volume
+// always un-mutes.
+void RibbonCommands::OnVolumeSlider(Channel channel) {
+  const VolumeChannel& volume = ChannelOf(channel);
+  const int tab = bar_.activeTab() == Id::kSoundTab ? Id::kSoundTab : Id::kInputTab;
+  const int position = bar_.sliderPosition(volume.sliders[tab]);
+  ShowVolume(channel, position, 0);
+  ParameterAccessors accessors(app_.Image(), app_.Link());
+  (accessors.*(volume.setVolume))(position);
+  if (app_.Image().dsp.*(volume.muteField) == 1) accessors.SetMute(volume.mute, false);
+}
+
+void RibbonCommands::ShowVolume(Channel channel, int dB, int trailingSpaces) {
+  const VolumeChannel& volume = ChannelOf(channel);
+  const int clamped = std::clamp(dB, RibbonLayout::kVolumeMin, RibbonLayout::kVolumeMax);
+  const QString text = volume.prefix.In(language()) + QString::number(clamped + kDisplayOffset) +
+                       QString(trailingSpaces, u' ');
+  for (int tab = 0; tab < Id::kTabCount; ++tab) {
+    bar_.setSliderPosition(volume.sliders[tab], clamped);
+    bar_.setElementText(volume.readouts[tab], text);
+  }
+}
+
+bool RibbonCommands::HandleWheel(const QPoint& globalPosition, int delta) {
+  if (!IsVolumeTab(bar_.activeTabTitle())) return false;
+  const int tab = bar_.activeTab();
+  const int* sliders = nullptr;
+  if (bar_.groupScreenRect(tab, Id::kGroupMicVol).contains(globalPosition)) {
+    sliders = Id::kMicSlider;
+  } else if (bar_.groupScreenRect(tab, Id::kGroupMusicVol).contains(globalPosition)) {
+    sliders = Id::kMusicSlider;
+  } else {
+    return true;
+  }
+  const int step = delta > 0 ? 1 : -1;
+  for (int each = 0; each < Id::kTabCount; ++each) {
+    if (RibbonStepSlider* slider = bar_.slider(sliders[each])) slider->stepBy(step);
+  }
+  return true;
+}
+
+void RibbonCommands::ResetMachine() {
+  if (!app_.IsLinkOpen()) return;
+  if (!app_.Prompt().AskYesNo(owner_, QString::fromUtf8(Text::kHintCaption),
+                              Text::kResetQuestion.In(language()))) {
+    return;
+  }
+  SendCommand(app_.Link(), kCmdReset, {kResetMagic});
+  app_.ShowInfo(Text::kRestarting.In(language()), Text::kRestartingMs);
+}
+
+EqCommandTarget* RibbonCommands::EqTarget() const {
+  const CKaroView* view = app_.View();
+  return view != nullptr ? dynamic_cast<EqCommandTarget*>(view->ChannelPanel()) : nullptr;
+}
+
+void RibbonCommands::ToggleEqBypass() {
+  if (EqCommandTarget* panel = EqTarget()) panel->ToggleBypass();
+}
+
+void RibbonCommands::ResetEq() {
+  EqCommandTarget* panel = EqTarget();
+  if (panel == nullptr) return;
+  if (!app_.Prompt().AskYesNo(owner_, QString::fromUtf8(Text::kHintCaption),
+                              Text::kResetEqQuestion.In(language()))) {
+    return;
+  }
+  panel->ResetCurrentEq();
+  panel->LoadBands();
+}
+
+}  // namespace v7

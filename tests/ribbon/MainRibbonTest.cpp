@@ -1,0 +1,230 @@
+// The ribbon's commands and state on the running program: volumes, mutes, the wheel, reset,
+// status texts and the language switch.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "app/ShellServices.h"
+#include "link/Commands.h"
+#include "params/ParameterAccessors.h"
+#include "ribbon/RibbonAppFixture.h"
+#include "ui/dialogs/CInfoDlg.h"
+#include "ui/ribbon/RibbonAppMenu.h"
+#include "ui/ribbon/RibbonButton.h"
+#include "ui/ribbon/RibbonCommands.h"
+#include "ui/ribbon/RibbonGroup.h"
+#include "ui/ribbon/RibbonIds.h"
+#include "ui/ribbon/RibbonStatusBar.h"
+#include "ui/ribbon/RibbonStepSlider.h"
+#include "ui/ribbon/StatusBarPane.h"
+
+namespace v7::test {
+namespace {
+
+namespace Id = RibbonId;
+
+constexpr int kMicVolumeWord = 311;
+constexpr int kMicMuteWord = 310;
+constexpr int kMusicVolumeWord = 153;
+
+QPoint TrackPoint(RibbonStepSlider* slider, bool right) {
+  return {right ? slider->width() - 1 : 0, slider->height() / 2};
+}
+
+QPoint GroupCentre(RibbonBar& bar, int group) {
+  return bar.groupScreenRect(bar.activeTab(), group).center();
+}
+
+// A wheel notch as the view passes it on.
+bool TurnWheel(MainRibbon& ribbon, const QPoint& global, int delta) {
+  QWheelEvent event(QPointF(), global, {}, QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  return ribbon.HandleViewWheel(&event);
+}
+
+std::vector<int> DspAddresses(const std::vector<Report>& writes) {
+  std::vector<int> addresses;
+  for (const Report& report : writes) addresses.push_back(report.Address());
+  return addresses;
+}
+
+class MainRibbonTest : public RibbonAppFixture {};
+
+TEST_F(MainRibbonTest, SliderEndsShowZeroAndEightyFiveOnBothTabs) {
+  Start(true, 1);
+  RibbonStepSlider* slider = bar().slider(Id::kMicSlider[0]);
+  slider->setPosition(-79);
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
+  EXPECT_EQ(slider->position(), -80);
+  EXPECT_EQ(image().dsp.micVolume, -80);
+  EXPECT_EQ(bar().elementText(Id::kMicReadout[0]), QStringLiteral("Mic Vol:0"));
+  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:0"));
+  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -80);
+
+  slider->setPosition(4);
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
+  EXPECT_EQ(image().dsp.micVolume, 5);
+  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:85"));
+  // Every click sent the volume word, also the one at the end of the range.
+  EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), std::vector<int>(4, kMicVolumeWord));
+}
+
+TEST_F(MainRibbonTest, TheSecondTabsSliderDecidesWhileThatTabIsInFront) {
+  Start(true, 0);
+  bar().setActiveTab(Id::kSoundTab);
+  RibbonStepSlider* slider = bar().slider(Id::kMusicSlider[1]);
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
+  EXPECT_EQ(image().dsp.musicVolume, -1);
+  EXPECT_EQ(bar().sliderPosition(Id::kMusicSlider[0]), -1);
+  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QString::fromUtf8("音乐音量:79"));
+}
+
+TEST_F(MainRibbonTest, MovingAMutedVolumeUnmutesAfterSendingTheVolume) {
+  Start(true, 1);
+  ParameterAccessors(image(), app->Link()).SetMute(MuteChannel::kMic, true);
+  ribbon->UpdateCommandUI();
+  EXPECT_TRUE(bar().isChecked(Id::kMicMute[0]));
+  machine.ClearRequests();
+
+  RibbonStepSlider* slider = bar().slider(Id::kMicSlider[0]);
+  QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
+  EXPECT_EQ(image().dsp.micMute, 0);
+  EXPECT_FALSE(bar().isChecked(Id::kMicMute[0]));
+  EXPECT_FALSE(bar().isChecked(Id::kMicMute[1]));
+  const std::vector<Report> writes = Sent(kCmdWriteDsp);
+  ASSERT_EQ(DspAddresses(writes), (std::vector<int>{kMicVolumeWord, kMicMuteWord}));
+  EXPECT_EQ(std::vector<uint8_t>(writes[1].Data(), writes[1].Data() + 4),
+            (std::vector<uint8_t>{0x00, 0x80, 0x00, 0x00}));
+}
+
+TEST_F(MainRibbonTest, WheelOverMusicVolAtTheTopSendsTheVolumeTwice) {
+  Start(true, 1);
+  image().dsp.micVolume = 0;
+  image().dsp.musicVolume = 5;
+  ribbon->RefreshRibbonVolumes();
+  EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupMusicVol), 120));
+  EXPECT_EQ(image().dsp.musicVolume, 5);
+  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:85"));
+  EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), (std::vector<int>{153, 153}));
+
+  machine.ClearRequests();
+  EXPECT_TRUE(ribbon->Commands().HandleWheel(GroupCentre(bar(), Id::kGroupMicVol), -120));
+  EXPECT_EQ(image().dsp.micVolume, -1);
+  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -1);
+  EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), (std::vector<int>{kMicVolumeWord, kMicVolumeWord}));
+}
+
+TEST_F(MainRibbonTest, WheelOverTheLoadModeGroupDoesNothing) {
+  Start(true, 0);
+  EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupLoadMode), 120));
+  EXPECT_TRUE(Sent(kCmdWriteDsp).empty());
+  EXPECT_TRUE(Sent(kCmdLoadMode).empty());
+  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[0]), 0);
+  EXPECT_EQ(bar().sliderPosition(Id::kMusicSlider[0]), 0);
+  EXPECT_EQ(bar().activeTab(), Id::kInputTab);
+}
+
+TEST_F(MainRibbonTest, WithoutTheMachineResetAndRemoteDoNothingButMuteStillToggles) {
+  Start(false, 1);
+  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
+  QTest::mouseClick(bar().button(Id::kRemoteLearning), Qt::LeftButton);
+  EXPECT_TRUE(prompts.records.empty());
+  EXPECT_EQ(app->InfoBox(), nullptr);
+  QTest::mouseClick(bar().buttons(Id::kMusicMute[1]).first(), Qt::LeftButton);
+  EXPECT_EQ(image().dsp.musicMute, 1);
+  EXPECT_TRUE(bar().isChecked(Id::kMusicMute[0]));
+  EXPECT_TRUE(bar().isChecked(Id::kFbcCheck[0]));
+  QTest::mouseClick(bar().button(Id::kFbcCheck[0]), Qt::LeftButton);
+  EXPECT_EQ(image().dsp.fbcBypass, 1);
+  EXPECT_FALSE(bar().isChecked(Id::kFbcCheck[1]));
+}
+
+TEST_F(MainRibbonTest, ResetAsksAndRestartsTheMachineOnYes) {
+  Start(true, 0);
+  prompts.yesNoAnswers = {false, true};
+  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
+  EXPECT_TRUE(Sent(kCmdReset).empty());
+  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
+  ASSERT_EQ(prompts.records.size(), 2u);
+  EXPECT_EQ(prompts.records[0].caption, QString::fromUtf8("提示"));
+  EXPECT_EQ(prompts.records[0].text,
+            QString::fromUtf8("您确定要将机器复位吗? \n机器复位后将自动重新启动并连接."));
+  const std::vector<Report> resets = Sent(kCmdReset);
+  ASSERT_EQ(resets.size(), 1u);
+  EXPECT_EQ(resets[0].bytes[2], kResetMagic);
+  ASSERT_NE(app->InfoBox(), nullptr);
+  EXPECT_EQ(app->InfoBox()->Message(), QString::fromUtf8("机器正在重启……"));
+  EXPECT_GT(app->InfoBox()->RemainingMilliseconds(), 7000);
+}
+
+TEST_F(MainRibbonTest, StatusPanesFollowTheLinkAndTheMode) {
+  Start(true, 1);
+  RibbonStatusBar& status = *ribbon->StatusBar();
+  image().currentMode = 2;
+  ribbon->UpdateCommandUI();
+  EXPECT_EQ(status.modePane()->text(), QStringLiteral("Current Mode:Mode3"));
+  EXPECT_EQ(status.modePane()->textColour(), QColor(255, 0, 0));
+  EXPECT_EQ(status.devicePane()->text(), QStringLiteral("Device status:Connected"));
+  EXPECT_EQ(status.devicePane()->textColour(), QColor(0, 150, 0));
+  EXPECT_EQ(status.bypassCheck()->text(), QStringLiteral("Bypass"));
+  EXPECT_EQ(status.resetEqButton()->text(), QStringLiteral("Reset EQ"));
+  // No channel panel offers the EQ commands yet.
+  EXPECT_FALSE(status.bypassCheck()->isEnabled());
+
+  app->Services().CloseUsbDevice();
+  app->uiLanguage = 0;
+  ribbon->UpdateCommandUI();
+  EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态：未连接"));
+  EXPECT_EQ(status.devicePane()->textColour(), QColor(220, 0, 0));
+  EXPECT_EQ(status.modePane()->text(), QString::fromUtf8("当前模式:模式三"));
+}
+
+TEST(RibbonStatusBarTest, StartsWithTheBuildTextsInRed) {
+  RibbonStatusBar status;
+  EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态:未连接") + QString(111, u' '));
+  EXPECT_EQ(status.modePane()->text(), QString::fromUtf8("当前模式：模式一") + QString(19, u' '));
+  EXPECT_EQ(status.devicePane()->textColour(), QColor(255, 0, 0));
+  EXPECT_EQ(status.bypassCheck()->property("controlId").toInt(), 1121);
+  EXPECT_EQ(status.resetEqButton()->property("controlId").toInt(), 1122);
+}
+
+TEST_F(MainRibbonTest, LanguageSwitchRetitlesTheFifthGroupAndPadsTheReadouts) {
+  Start(true, 0);
+  bar().setActiveTab(Id::kSoundTab);
+  image().dsp.micVolume = -10;
+  image().dsp.musicVolume = 3;
+  app->uiLanguage = 1;
+  ribbon->ApplyRibbonLanguage();
+  EXPECT_EQ(bar().group(Id::kSoundTab, Id::kGroupFactoryMode)->title(),
+            QStringLiteral("Reset Mode"));
+  EXPECT_EQ(bar().activeTabTitle(), QStringLiteral("Sound"));
+  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:70   "));
+  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:83     "));
+  EXPECT_EQ(bar().elementText(Id::kFbcCaption[0]), QStringLiteral("FBC SW     "));
+  EXPECT_EQ(bar().elementText(Id::kFbcCheck[1]), QStringLiteral("FBC ON   "));
+  EXPECT_EQ(bar().elementText(Id::kRemoteLearning), QStringLiteral("Remote control"));
+
+  app->uiLanguage = 0;
+  ribbon->ApplyRibbonLanguage();
+  EXPECT_EQ(bar().group(Id::kInputTab, Id::kGroupFactoryMode)->title(),
+            QString::fromUtf8("复位机器模式"));
+  EXPECT_EQ(bar().tabTitle(Id::kInputTab), QString::fromUtf8("输入控制"));
+  EXPECT_EQ(bar().elementText(Id::kLoadFile[0]), QString::fromUtf8("载入"));
+  // The application menu keeps the language it was built with.
+  EXPECT_EQ(bar().appMenu()->recentTitle(), QString::fromUtf8("最近的文档"));
+}
+
+TEST_F(MainRibbonTest, TabChangeShowsTheMicOrTheMainPage) {
+  Start(true, 0);
+  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().tabRect(Id::kSoundTab).center());
+  EXPECT_EQ(app->View()->CurrentPage(), 3);
+  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().tabRect(Id::kInputTab).center());
+  EXPECT_EQ(app->View()->CurrentPage(), 0);
+}
+
+}  // namespace
+}  // namespace v7::test

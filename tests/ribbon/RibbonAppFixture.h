@@ -1,0 +1,105 @@
+#pragma once
+
+// The application on an in-process simulated machine, with scripted message boxes and file
+// dialogs, and the ribbon under test in a window of its own. Sequence pauses run on a clock
+// scaled to a hundredth (the 500 ms wait after a mode store takes 5 ms); they are shortened,
+// never skipped.
+
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "app/AppSeams.h"
+#include "app/CKaroApp.h"
+#include "app/CKaroView.h"
+#include "link/Clock.h"
+#include "link/DeviceLink.h"
+#include "params/ParameterImage.h"
+#include "sim/SimulatedBackend.h"
+#include "sim/SimulatedHotplugMonitor.h"
+#include "sim/SimulatedMachine.h"
+#include "support/RecordingTrayNotice.h"
+#include "support/ScriptedPrompts.h"
+#include "ui/ribbon/MainRibbon.h"
+#include "ui/ribbon/RibbonBar.h"
+
+namespace v7::test {
+
+class RibbonAppFixture : public ::testing::Test {
+ protected:
+  static constexpr double kClockScale = 0.01;
+  static constexpr int kWaitMs = 5000;
+
+  ~RibbonAppFixture() override {
+    delete host;
+    app.reset();
+  }
+
+  // Starts the program with the machine plugged in or not, and builds the ribbon under test
+  // in the given language once the first synchronisation is over.
+  void Start(bool connected, int language) {
+    ASSERT_TRUE(folder.isValid());
+    if (!connected) machine.Disappear();
+    AppSeams seams;
+    seams.prompts = &prompts;
+    seams.trayNotice = &tray;
+    seams.settingsPath = folder.filePath(QStringLiteral("settings.ini"));
+    seams.instanceName =
+        QStringLiteral("v7-ribbon-test-%1").arg(QCoreApplication::applicationPid());
+    seams.machine.backend = &backend;
+    seams.machine.hotplug = &hotplug;
+    seams.machine.clock = &clock;
+    app = std::make_unique<CKaroApp>(seams);
+    ASSERT_TRUE(app->InitInstance());
+    if (connected) {
+      ASSERT_TRUE(QTest::qWaitFor(
+          [this] { return app->IsLinkOpen() && !app->View()->AwaitingFirstSync(); }, kWaitMs));
+    } else {
+      QTest::qWait(CKaroView::kFirstConnectDelayMs + 50);
+    }
+    app->uiLanguage = language;
+    host = new QMainWindow;
+    ribbon = new MainRibbon(*app, host, &clock);
+    host->setMenuWidget(ribbon->RibbonWidget());
+    host->setStatusBar(ribbon->TakeStatusBar());
+    host->resize(1000, 400);
+    host->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host));
+    Settle();
+    machine.ClearRequests();
+  }
+
+  RibbonBar& bar() { return *ribbon->Bar(); }
+  ParameterImage& image() { return app->Image(); }
+
+  // Lets the last request's reply arrive, so the machine's record is complete.
+  void Settle() { app->Link().AwaitReply(std::chrono::milliseconds(500)); }
+
+  // Requests the machine received with the given command code, in order.
+  std::vector<Report> Sent(uint8_t code) {
+    Settle();
+    std::vector<Report> found;
+    for (const Report& report : machine.Requests()) {
+      if (report.Code() == code) found.push_back(report);
+    }
+    return found;
+  }
+
+  SimulatedMachine machine;
+  SimulatedBackend backend{machine};
+  SimulatedHotplugMonitor hotplug{machine};
+  ScaledClock clock{kClockScale};
+  ScriptedPrompts prompts;
+  RecordingTrayNotice tray;
+  QTemporaryDir folder;
+  std::unique_ptr<CKaroApp> app;
+  QMainWindow* host = nullptr;
+  MainRibbon* ribbon = nullptr;
+};
+
+}  // namespace v7::test
