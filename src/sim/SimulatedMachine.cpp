@@ -77,6 +77,11 @@ void SimulatedMachine::DropNextReplies(int count) {
   dropCount_ = std::max(0, count);
 }
 
+void SimulatedMachine::VanishAfterRequests(int count) {
+  std::lock_guard lock(mutex_);
+  vanishCountdown_ = std::max(0, count);
+}
+
 void SimulatedMachine::SetKeyLearnDelay(std::chrono::milliseconds delay) {
   std::lock_guard lock(mutex_);
   keyLearnDelay_ = delay;
@@ -158,6 +163,7 @@ int SimulatedMachine::OpenHandleCount() const {
 
 bool SimulatedMachine::Receive(const Report& request) {
   bool reset = false;
+  bool vanish = false;
   std::chrono::milliseconds resetDelay;
   {
     std::lock_guard lock(mutex_);
@@ -165,8 +171,10 @@ bool SimulatedMachine::Receive(const Report& request) {
     requests_.push_back(request);
     reset = request.Code() == kCmdReset && request.bytes[2] == kResetMagic;
     resetDelay = resetDelay_;
-    if (!reset) Broadcast(Answer(request), latency_);
+    vanish = vanishCountdown_ > 0 && --vanishCountdown_ == 0;
+    if (!reset && !vanish) Broadcast(Answer(request), latency_);
   }
+  if (vanish) Disappear();
   if (reset) {
     // The machine restarts: it leaves the bus and comes back a while later.
     Disappear();

@@ -44,6 +44,8 @@ class SimulatedMachine {
   void SetModelName(std::string name);
   void SetDropReplies(bool drop);  // requests still take effect, nothing is answered
   void DropNextReplies(int count);
+  // Vanishes (as Disappear) right after taking `count` more requests, unanswered; 0 never.
+  void VanishAfterRequests(int count);
   void SetKeyLearnDelay(std::chrono::milliseconds delay);
   // The code the next learned key reports; by default 0x50 + key index.
   void SetLearnedKeyCode(std::optional<uint8_t> code);
@@ -116,6 +118,7 @@ class SimulatedMachine {
   std::chrono::microseconds latency_ = kDefaultLatency;
   bool dropAll_ = false;
   int dropCount_ = 0;
+  int vanishCountdown_ = 0;
   std::chrono::milliseconds keyLearnDelay_ = kDefaultKeyLearnDelay;
   std::optional<uint8_t> learnedKeyCode_;
   std::chrono::milliseconds resetDelay_ = kDefaultResetDelay;

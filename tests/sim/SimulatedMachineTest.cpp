@@ -216,6 +216,15 @@ TEST_F(SimulatedMachineTest, ResetDisappearsAndComesBack) {
   EXPECT_TRUE(Ask(BuildCommand(kCmdGetMode, {})));
 }
 
+TEST_F(SimulatedMachineTest, VanishesMidSequence) {
+  machine.VanishAfterRequests(2);
+  EXPECT_TRUE(Ask(BuildCommand(kCmdGetModel, {})));
+  EXPECT_FALSE(Ask(BuildCommand(kCmdGetMcuVersion, {}), 20ms));
+  EXPECT_FALSE(machine.IsPresent());
+  EXPECT_EQ(handle->Write(BuildCommand(kCmdGetMode, {}).bytes.data(), kReportSize), -1);
+  EXPECT_EQ(machine.RequestCodes(), (std::vector<uint8_t>{kCmdGetModel, kCmdGetMcuVersion}));
+}
+
 TEST(SimulatedHotplugMonitorTest, WakesItsFileDescriptor) {
   SimulatedMachine machine;
   SimulatedHotplugMonitor monitor(machine);
