@@ -276,9 +276,14 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
   if (!IsDrawnType(band.type)) {
     return;
   }
+  // Depths far below the widget (a pass filter reaches -250 dB) are held at its bottom edge:
+  // the visible area is the same, and the spline closing the area along the bottom stays a
+  // straight line instead of bulging up towards those distant points.
+  const double lowest = g.ClientHeight();
   std::array<QPointF, kResponsePoints + 2> points;
   for (int k = 1; k <= kResponsePoints; ++k) {
-    points[k] = QPointF(Truncated(g.XOfPoint(k)), Truncated(g.YOfGain(band.curve[k - 1])));
+    const double y = std::min(static_cast<double>(Truncated(g.YOfGain(band.curve[k - 1]))), lowest);
+    points[k] = QPointF(Truncated(g.XOfPoint(k)), y);
   }
   // A pass filter's area closes along the bottom instead of the 0 dB line.
   const bool pass = IsPassType(band.type);
