@@ -21,14 +21,14 @@ void LinkSession::StartReader() {
 
 bool LinkSession::StopReader(std::chrono::milliseconds timeout) {
   stop_ = true;
-  bool exited;
-  {
-    std::unique_lock lock(exitMutex_);
-    exited = exitSignal_.wait_for(lock, timeout, [this] { return readerExited_; });
-  }
+  std::unique_lock lock(exitMutex_);
+  const bool exited = exitSignal_.wait_for(lock, timeout, [this] { return readerExited_; });
+  abandoned_ = !exited;
+  lock.unlock();
   if (!reader_.joinable()) return exited;
   if (exited) {
     reader_.join();
+    parts_.readDevice.reset();  // closed on the closing thread, as every open and close is
   } else {
     reader_.detach();
   }
@@ -74,8 +74,8 @@ void LinkSession::ReadUsbThreadProc() {
       break;
     }
   }
-  parts_.readDevice.reset();  // the reader is the handle's only user, so it closes it
-  MarkReaderExited();
+  // A reader let go by close is the only one left to close its handle.
+  if (MarkReaderExited()) parts_.readDevice.reset();
 }
 
 bool LinkSession::ReadUsbData() {
@@ -113,12 +113,15 @@ void LinkSession::EndOnReadError() {
   parts_.dispatcher->NotifyReaderEnded();
 }
 
-void LinkSession::MarkReaderExited() {
+bool LinkSession::MarkReaderExited() {
+  bool abandoned;
   {
     std::lock_guard lock(exitMutex_);
     readerExited_ = true;
+    abandoned = abandoned_;
   }
   exitSignal_.notify_all();
+  return abandoned;
 }
 
 }  // namespace v7

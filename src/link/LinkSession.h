@@ -33,8 +33,9 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
 
   // Starts ReadUsbThreadProc; the thread holds the session until it ends.
   void StartReader();
-  // Sets the stop flag and waits up to `timeout` for the reader to end. A reader that does not
-  // end in time is let go and keeps its read handle, which it closes when it does end.
+  // Sets the stop flag and waits up to `timeout` for the reader to end, then closes the read
+  // handle. A reader that does not end in time is let go and keeps its read handle, which it
+  // closes itself when it does end: a handle is never closed under a running read.
   bool StopReader(std::chrono::milliseconds timeout);
 
   // The write path of WriteUsbData, after the connection checks.
@@ -51,7 +52,8 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   bool ReadUsbData();
   void Dispatch(const Report& report);
   void EndOnReadError();
-  void MarkReaderExited();
+  // Returns whether close let the reader go (then the reader closes its own handle).
+  bool MarkReaderExited();
 
   ParameterImage& image_;
   Parts parts_;
@@ -62,6 +64,7 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   std::mutex exitMutex_;
   std::condition_variable exitSignal_;
   bool readerExited_ = false;
+  bool abandoned_ = false;
   std::thread reader_;
 };
 
