@@ -30,6 +30,7 @@ CInfoDlg::CInfoDlg(int language, QWidget* parent) : QDialog(parent) {
   ApplyDialogBackground(this);
   BuildControls();
   timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, &QDialog::close);
   CentreOnParent();
 }
