@@ -19,10 +19,11 @@ QByteArray Gbk(const QString& text) {
 
 TEST(LanguageTable, ParsesKeysWithoutRegardToCaseAndFirstMatchWins) {
   LanguageTable table;
-  ASSERT_TRUE(table.Parse(Gbk(QStringLiteral("[Other]\r\nIDD1_title=wrong section\r\n"
-                                             "[String]\r\n// 注释=不是条目\r\n"
-                                             "IDD1_TITLE=第一\r\nidd1_title=第二\r\n"
-                                             "IDD1_5=\r\nnot an entry\r\nIDD2_3=a=b\r\n"))));
+  ASSERT_TRUE(
+      table.Parse(Gbk(QStringLiteral("[Other]\r\nIDD1_title=wrong section\r\n"
+                                     "[String]\r\n// 注释=不是条目\r\n"
+                                     "IDD1_TITLE=第一\r\nidd1_title=第二\r\n"
+                                     "IDD1_5=\r\nnot an entry\r\nIDD2_3=a=b\r\n"))));
   EXPECT_EQ(table.Title(1), QStringLiteral("第一"));
   EXPECT_EQ(table.Lookup(QStringLiteral("iDd1_TiTlE")), QStringLiteral("第一"));
   EXPECT_TRUE(table.ControlText(1, 5).isEmpty());
