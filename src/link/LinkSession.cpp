@@ -45,6 +45,8 @@ int LinkSession::Write(const Report& report, std::chrono::milliseconds tokenWait
       parts_.dispatcher->RememberSent(report);
       parts_.tap->Relay(ReportDirection::kSent, report);
       written = std::max(0, parts_.writeDevice->Write(report.bytes.data(), kReportSize));
+    } else {
+      sendToken_.Give();  // closed meanwhile: pass the token on to the next waiting writer
     }
   }
   if (written < kReportSize) Trace("usb数据写入失败");
