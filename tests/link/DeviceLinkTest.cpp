@@ -176,6 +176,25 @@ TEST_F(DeviceLinkTest, ClosingWithASilentMachineEndsTheReaderWithinTheWait) {
   EXPECT_EQ(machine.OpenHandleCount(), 0);
 }
 
+TEST_F(DeviceLinkTest, ClosingReleasesEveryWaitingWriter) {
+  machine.SetDropReplies(true);
+  SendCommand(link, kCmdGetLevels);  // the token stays taken
+  auto waitingWriter = [this] {
+    const auto start = Clock::now();
+    const int written = SendCommand(link, kCmdGetLevels);
+    return std::make_pair(written, Clock::now() - start);
+  };
+  auto first = std::async(std::launch::async, waitingWriter);
+  auto second = std::async(std::launch::async, waitingWriter);
+  std::this_thread::sleep_for(20ms);
+  link.CloseUsbDevice();
+  for (auto* writer : {&first, &second}) {
+    const auto [written, waited] = writer->get();
+    EXPECT_EQ(written, 0);
+    EXPECT_LT(waited, 1s);
+  }
+}
+
 TEST_F(DeviceLinkTest, GoodbyeIsTheLastRequest) {
   SendCommand(link, kCmdGetMode);
   link.CloseUsbDeviceWithGoodbye();

@@ -257,5 +257,37 @@ TEST(SimulatedMachineThroughTheLink, ModeRoundTrip) {
   EXPECT_TRUE(image.dirty);  // the DSP write was acknowledged
 }
 
+// What the user interface sees when the machine restarts: the reader ends, a removal notice
+// names the open device, and after the delay an arrival lets the link open again.
+TEST(SimulatedMachineThroughTheLink, ResetIsARemovalThenAnArrival) {
+  ParameterImage image;
+  SimulatedMachine machine;
+  machine.SetResetDelay(30ms);
+  SimulatedBackend backend(machine);
+  SimulatedHotplugMonitor monitor(machine);
+  RecordingObserver observer;
+  DeviceLink link(image, backend,
+                  {std::chrono::milliseconds(1800), std::chrono::milliseconds(1000), 10ms});
+  link.SetObserver(&observer);
+  ASSERT_EQ(link.OpenUsbDevice(), OpenResult::kOpened);
+
+  SendCommand(link, kCmdReset, {kResetMagic});
+  ASSERT_TRUE(observer.WaitForReaderEnded(1s));
+  pollfd watch{monitor.FileDescriptor(), POLLIN, 0};
+  ASSERT_EQ(poll(&watch, 1, 1000), 1);
+  std::vector<HotplugEvent> events = monitor.DrainPendingEvents();
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events[0].kind, HotplugEvent::Kind::kRemoved);
+  EXPECT_TRUE(link.IsOpenDevice(events[0].devnode));
+  link.CloseUsbDevice();
+
+  while (events.size() < 2 && poll(&watch, 1, 2000) == 1) {
+    for (const HotplugEvent& event : monitor.DrainPendingEvents()) events.push_back(event);
+  }
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[1].kind, HotplugEvent::Kind::kAdded);
+  EXPECT_EQ(link.OpenUsbDevice(), OpenResult::kOpened);
+}
+
 }  // namespace
 }  // namespace v7
