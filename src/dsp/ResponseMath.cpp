@@ -193,17 +193,19 @@ void ComputeBandCurve(EqGraphBand& band) {
   ComputeBandCurve(band.type, band.frequency, band.gain, band.q, band.curve);
 }
 
+// The sum builds in a local array: it cannot alias a band's curve, so the additions vectorise.
 void SumCurves(std::span<const EqGraphBand> bands, int count, ResponseCurve& total) {
-  total.fill(0.0f);
+  ResponseCurve sum{};
   const auto used = static_cast<std::size_t>(std::clamp<int>(count, 0, bands.size()));
   for (const EqGraphBand& band : bands.first(used)) {
     if (!IsActive(band.type)) {
       continue;
     }
     for (int i = 0; i < kResponsePoints; ++i) {
-      total[i] += band.curve[i];
+      sum[i] += band.curve[i];
     }
   }
+  total = sum;
 }
 
 DisplayResponse BandDisplayResponse(FilterType type, float frequency, float gainDb, float q) {
