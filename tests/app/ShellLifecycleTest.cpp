@@ -1,0 +1,156 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSettings>
+#include <QTimer>
+
+#include "ShellFixture.h"
+#include "app/CMainFrame.h"
+#include "app/SingleInstance.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CInfoDlg.h"
+
+namespace v7::test {
+namespace {
+
+using Kind = PromptRecord::Kind;
+
+TEST_F(ShellFixture, MainWindowTitleSizeAndLookAreFixed) {
+  QSettings(settingsPath, QSettings::IniFormat).setValue("Workspace/ApplicationLook", 212);
+  Start(1);
+  CMainFrame* frame = app->MainFrame();
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("DSP-V7-v1.4"));
+  EXPECT_EQ(frame->minimumSize(), QSize(880, 620));
+  EXPECT_EQ(frame->property("Tonvia-V7v1.1").toInt(), 1);
+  EXPECT_EQ(SettingsStore(settingsPath).ApplicationLook(), 215);
+  frame->resize(880, 620);
+  QTest::qWait(10);
+  EXPECT_GE(app->View()->PanelRect().width(), 800);
+  EXPECT_GE(app->View()->PanelRect().height(), 500);
+}
+
+TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
+  Start(1);
+  app->MainFrame()->showMinimized();
+  QTest::qWait(10);
+  CKaroApp second(Seams());
+  EXPECT_FALSE(second.InitInstance());
+  EXPECT_EQ(second.MainFrame(), nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->MainFrame()->isMinimized(); }, kWaitMs));
+  EXPECT_TRUE(prompts.records.empty());
+}
+
+TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodbye) {
+  Start(1);
+  ASSERT_TRUE(WaitForFirstSync());
+  app->Image().dirty = true;
+  app->Image().currentMode = 2;
+  const QString path = dir.filePath(QStringLiteral("closing.V7M"));
+  prompts.yesNoAnswers = {true};
+  prompts.fileAnswers = {path};
+  machine.ClearRequests();
+  app->MainFrame()->close();
+
+  const auto questions = prompts.OfKind(Kind::AskYesNo);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].caption, QStringLiteral("保存?"));
+  EXPECT_EQ(questions[0].text,
+            QStringLiteral(
+                "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式"));
+  EXPECT_EQ(questions[0].owner, nullptr);
+  const auto stores = PositionsOf(4);
+  const auto goodbyes = PositionsOf(138);
+  ASSERT_EQ(stores.size(), 1u);
+  ASSERT_EQ(goodbyes.size(), 1u);
+  EXPECT_LT(stores[0], goodbyes[0]);
+  EXPECT_EQ(machine.Requests()[stores[0]].bytes[2], 2);
+  EXPECT_EQ(QFileInfo(path).size(), 907);
+  EXPECT_FALSE(app->IsLinkOpen());
+  EXPECT_FALSE(app->Image().dirty);
+}
+
+TEST_F(ShellFixture, ClosingWithChangesButNoMachineOnlyWritesTheFile) {
+  machine.Disappear();
+  Start(1);
+  app->Image().dirty = true;
+  const QString path = dir.filePath(QStringLiteral("offline.V7M"));
+  prompts.yesNoAnswers = {true};
+  prompts.fileAnswers = {path};
+  app->MainFrame()->close();
+  EXPECT_EQ(prompts.OfKind(Kind::AskYesNo).size(), 1u);
+  EXPECT_EQ(QFileInfo(path).size(), 907);
+  EXPECT_EQ(CountRequests(4), 0);
+}
+
+TEST_F(ShellFixture, ClosingUnchangedAsksNothing) {
+  Start(1);
+  ASSERT_TRUE(WaitForFirstSync());
+  machine.ClearRequests();
+  app->MainFrame()->close();
+  EXPECT_TRUE(prompts.records.empty());
+  EXPECT_EQ(CountRequests(138), 1);
+}
+
+QStringList VisibleTexts(QWidget* root) {
+  QStringList texts{root->windowTitle()};
+  for (auto* label : root->findChildren<QLabel*>()) texts << label->text();
+  for (auto* button : root->findChildren<QAbstractButton*>()) texts << button->text();
+  return texts;
+}
+
+TEST_F(ShellFixture, SwitchingLanguageTwiceRestoresTheTexts) {
+  Start(0);
+  const QStringList before = VisibleTexts(app->View());
+  app->SwitchLanguage();
+  EXPECT_EQ(app->uiLanguage, 1);
+  EXPECT_EQ(SettingsStore(settingsPath).Language(), 1);
+  EXPECT_NE(VisibleTexts(app->View()), before);
+  app->SwitchLanguage();
+  EXPECT_EQ(app->uiLanguage, 0);
+  EXPECT_EQ(SettingsStore(settingsPath).Language(), 0);
+  EXPECT_EQ(VisibleTexts(app->View()), before);
+}
+
+TEST_F(ShellFixture, LanguageComesFromTheSettings) {
+  Start(1);
+  EXPECT_EQ(app->uiLanguage, 1);
+  EXPECT_EQ(app->CurrentLanguageTable().Title(335), QStringLiteral("Machine Set"));
+}
+
+TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
+  Start(1);
+  ASSERT_TRUE(WaitForFirstSync());
+  QTimer::singleShot(50, [] {
+    auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(about->PeakSwitchVisible());
+    QTest::keyRelease(about, Qt::Key_F11);
+    EXPECT_TRUE(about->PeakSwitchVisible());
+    EXPECT_EQ(about->ModelText(), QStringLiteral("机器型号:V7"));
+    auto* peak = about->findChild<QCheckBox*>();
+    ASSERT_NE(peak, nullptr);
+    EXPECT_TRUE(peak->isChecked());
+    peak->click();
+    about->accept();
+  });
+  app->ShowAboutBox();
+  EXPECT_FALSE(app->meterPollEnabled);
+  machine.ClearRequests();
+  QTest::qWait(700);
+  EXPECT_EQ(CountRequests(13), 0);
+}
+
+TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
+  Start(1);
+  app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
+  CInfoDlg* first = app->InfoBox();
+  app->ShowInfo(QStringLiteral("Setting valid"), 1100);
+  EXPECT_EQ(app->InfoBox(), first);
+  EXPECT_EQ(first->Message(), QStringLiteral("Setting valid"));
+  EXPECT_EQ(first->windowTitle(), QStringLiteral("Information"));
+}
+
+}  // namespace
+}  // namespace v7::test
