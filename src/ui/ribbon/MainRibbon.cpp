@@ -48,13 +48,13 @@ MainRibbon::MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock)
     commands_->OpenRecentFile(path);
     UpdateCommandUI();
   });
+  connect(bar_, &RibbonBar::appMenuAboutToShow, this, &MainRibbon::UpdateRecentFiles);
   connect(bar_, &RibbonBar::activeTabChanged, this, &MainRibbon::OnTabChanged);
   connect(bar_, &RibbonBar::wheelTurned, this,
           [this](const QPoint& position, int delta) { commands_->HandleWheel(position, delta); });
   connect(statusBar_, &RibbonStatusBar::command, this, [this](int id) { OnCommand(id, 0); });
   connect(&idleTimer_, &QTimer::timeout, this, &MainRibbon::UpdateCommandUI);
   idleTimer_.start(kIdleUpdateMs);
-  UpdateRecentFiles();
 }
 
 MainRibbon::~MainRibbon() = default;
@@ -121,7 +121,6 @@ void MainRibbon::ApplyRibbonLanguage() {
 void MainRibbon::UpdateCommandUI() {
   UpdateChecks();
   UpdateStatusBar();
-  UpdateRecentFiles();
 }
 
 void MainRibbon::UpdateChecks() {

@@ -1,6 +1,7 @@
 // The main window's ribbon and status bar with everything behind them: builds both in the
 // interface language, runs their commands, and keeps their checks and texts in step with the
-// parameter image and the link (recomputed on a short idle tick and after every command).
+// parameter image and the link (recomputed on a short idle tick and after every command); the
+// recent-file list is brought up to date whenever the application menu opens.
 #pragma once
 
 #include <QObject>

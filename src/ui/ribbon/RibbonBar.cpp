@@ -213,6 +213,7 @@ void RibbonBar::recalcLayout() {
 }
 
 void RibbonBar::openAppMenu() {
+  emit appMenuAboutToShow();
   appMenu_->adjustSize();
   appMenu_->move(appButton_->mapToGlobal(QPoint(0, appButton_->height())));
   appMenu_->show();

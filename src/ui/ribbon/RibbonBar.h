@@ -66,6 +66,8 @@ class RibbonBar : public QWidget {
  signals:
   void command(int id, int value);
   void recentFileChosen(const QString& path);
+  // Just before the application menu drops: the moment to bring its recent-file list up to date.
+  void appMenuAboutToShow();
   void activeTabChanged(int tab);
   void wheelTurned(const QPoint& globalPosition, int delta);
 
