@@ -21,6 +21,11 @@ constexpr FilterType FilterTypeFromCode(int code) {
   return code >= 0 && code < kFilterTypeCount ? static_cast<FilterType>(code) : FilterType::Off;
 }
 
+// Only bands of a known type other than "off" have a curve, a marker and a share in the total.
+constexpr bool IsActiveType(FilterType type) {
+  return type >= FilterType::Peq && type <= FilterType::Hs;
+}
+
 // Low and high pass bands have no gain of their own.
 constexpr bool HasGain(FilterType type) {
   return type != FilterType::Lp && type != FilterType::Hp;

@@ -137,11 +137,6 @@ void ComputeGridCurve(const BiquadCoefficients& c, ResponseCurve& curve) {
   }
 }
 
-// Only bands of a known, non-off type have a curve worth adding.
-bool IsActive(FilterType type) {
-  return type >= FilterType::Peq && type <= FilterType::Hs;
-}
-
 }  // namespace
 
 const ResponseCurve& GridFrequencies() {
@@ -198,7 +193,7 @@ void SumCurves(std::span<const EqGraphBand> bands, int count, ResponseCurve& tot
   ResponseCurve sum{};
   const auto used = static_cast<std::size_t>(std::clamp<int>(count, 0, bands.size()));
   for (const EqGraphBand& band : bands.first(used)) {
-    if (!IsActive(band.type)) {
+    if (!IsActiveType(band.type)) {
       continue;
     }
     for (int i = 0; i < kResponsePoints; ++i) {

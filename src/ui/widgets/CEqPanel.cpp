@@ -64,10 +64,6 @@ float MaxQ(FilterType type) {
   return type == FilterType::Peq ? kMaxPeqQ : kMaxShapedQ;
 }
 
-bool IsActive(FilterType type) {
-  return type >= FilterType::Peq && type <= FilterType::Hs;
-}
-
 const BandPreset* FindPreset(int count) {
   const auto it = std::find_if(kPresets.begin(), kPresets.end(),
                                [count](const BandPreset& p) { return p.count == count; });
@@ -229,7 +225,7 @@ int CEqPanel::FindBand(int hitX, int hitY, int radius, bool activeOnly, bool hig
   int found = -1;
   for (int i = 0; i < count_; ++i) {
     const EqGraphBand& b = bands_[i];
-    if (activeOnly && !IsActive(b.type)) {
+    if (activeOnly && !IsActiveType(b.type)) {
       continue;
     }
     if (std::abs(b.markerX - hitX) < radius && std::abs(b.markerY - hitY) < radius) {

@@ -38,6 +38,8 @@ const QColor kAlarmColour(0xFF, 0x00, 0x00);
 const QColor kTotalCurveColour(0x00, 0xC8, 0xFF);
 const QColor kSelectedLineColour(0xFF, 0x00, 0x00);
 
+constexpr int kGainLineFirst = -15;
+constexpr int kGainLineLast = 15;
 constexpr int kGainLineStep = 3;
 constexpr std::array<int, 30> kGridFrequencies{
     10,  20,  30,  40,   50,   60,   70,   80,   90,   100,  200,  300,  400,   500,   600,
@@ -136,12 +138,9 @@ QFont FontWithPointSize(const QStringList& families, double points) {
   return font;
 }
 
-bool IsDrawnType(FilterType type) {
-  return type >= FilterType::Peq && type <= FilterType::Hs;
-}
-
-bool IsPassType(FilterType type) {
-  return type == FilterType::Lp || type == FilterType::Hp;
+// y of the horizontal grid line for gain line value v (-15 at the top, +15 at the bottom).
+int GainLineY(const EqGraphGeometry& g, int v) {
+  return g.Top() + (v - kGainLineFirst) * g.Height() / (kGainLineLast - kGainLineFirst);
 }
 
 // The filled body of a marker: 14 x 14 inside the 18 x 18 square around its centre.
@@ -203,7 +202,10 @@ void EqGraphRenderer::Paint(QPainter& painter, const EqGraphGeometry& geometry,
     DrawMarker(painter, geometry, scene, band);
   }
   if (scene.hovered >= 0 && scene.hovered < static_cast<int>(scene.bands.size())) {
-    DrawReadout(painter, geometry, scene.bands[static_cast<std::size_t>(scene.hovered)]);
+    const EqGraphBand& hovered = scene.bands[static_cast<std::size_t>(scene.hovered)];
+    if (IsActiveType(hovered.type)) {
+      DrawReadout(painter, geometry, hovered);
+    }
   }
   DrawTotalCurve(painter, geometry, scene);
   if (scene.bypass) {
@@ -227,9 +229,9 @@ void EqGraphRenderer::EnsureBackground(const EqGraphGeometry& g) {
 }
 
 void EqGraphRenderer::DrawGrid(QPainter& p, const EqGraphGeometry& g) const {
-  for (int v = -15; v <= 15; v += kGainLineStep) {
-    const bool outer = v == -15 || v == 15;
-    const int y = g.Top() + (v + 15) * g.Height() / 30;
+  for (int v = kGainLineFirst; v <= kGainLineLast; v += kGainLineStep) {
+    const bool outer = v == kGainLineFirst || v == kGainLineLast;
+    const int y = GainLineY(g, v);
     p.setPen(QPen(outer ? kOuterGridColour : kInnerGridColour, 1));
     p.drawLine(g.Left(), y, g.Right(), y);
   }
@@ -244,8 +246,8 @@ void EqGraphRenderer::DrawGrid(QPainter& p, const EqGraphGeometry& g) const {
 
 void EqGraphRenderer::DrawScaleLabels(QPainter& p, const EqGraphGeometry& g) const {
   const double textHeight = labelMetrics_.height();
-  for (int v = -15; v <= 15; v += kGainLineStep) {
-    const int y = g.Top() + (v + 15) * g.Height() / 30;
+  for (int v = kGainLineFirst; v <= kGainLineLast; v += kGainLineStep) {
+    const int y = GainLineY(g, v);
     const QString text = EqGraphTexts::GainLabel(v);
     const double x = g.Left() - labelMetrics_.horizontalAdvance(text) - kScaleLabelGap;
     DrawTextAt(p, labelFont_, labelMetrics_, x, y - textHeight / 2, kScaleTextColour, text);
@@ -273,7 +275,7 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
     return;
   }
   const EqGraphBand& band = scene.bands[static_cast<std::size_t>(scene.selected)];
-  if (!IsDrawnType(band.type)) {
+  if (!IsActiveType(band.type)) {
     return;
   }
   // Depths far below the widget (a pass filter reaches -250 dB) are held at its bottom edge:
@@ -286,7 +288,7 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
     points[k] = QPointF(Truncated(g.XOfPoint(k)), y);
   }
   // A pass filter's area closes along the bottom instead of the 0 dB line.
-  const bool pass = IsPassType(band.type);
+  const bool pass = !HasGain(band.type);
   const int middle = g.Top() + g.Height() / 2;
   points.front() = pass ? QPointF(points[1].x(), g.ClientHeight()) : QPointF(g.Left(), middle);
   points.back() =
@@ -298,7 +300,7 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
 
 void EqGraphRenderer::DrawMarker(QPainter& p, const EqGraphGeometry& g, const EqGraphScene& scene,
                                  EqGraphBand& band) const {
-  if (!IsDrawnType(band.type)) {
+  if (!IsActiveType(band.type)) {
     return;
   }
   const QPointF centre(g.XOfFrequency(band.frequency), g.YOfGain(band.gain));
