@@ -257,6 +257,11 @@ TEST_F(EqPanelInputTest, RightClickOffersTheTypeMenuInTheCurrentLanguage) {
   EXPECT_EQ(panel_.menuLabels, QStringList({"PEQ", "LP", "HP", "LS", "HS"}));
   EXPECT_EQ(B(2).type, FilterType::Ls);
   EXPECT_EQ(notices_.bands.size(), 2u);
+  for (int foreign : {2024, 2030}) {
+    panel_.HandleTypeCommand(foreign);
+  }
+  EXPECT_EQ(B(2).type, FilterType::Ls);
+  EXPECT_EQ(notices_.bands.size(), 2u);
 }
 
 TEST_F(EqPanelInputTest, RightClickOnEmptyAreaShowsNoMenu) {

@@ -98,8 +98,10 @@ TEST_F(EqPanelRenderTest, BandThatIsOffLeavesNoMarker) {
   const int markerX = panel_.Band(4).markerX;
   panel_.Band(4).type = FilterType::Off;
   panel_.Band(4).frequency = 3000;
+  panel_.SetSelectedBand(4);  // picked with the right button: still no marker, fill or read-out
   const QImage image = PaintPanel(panel_);
   EXPECT_EQ(CountPixels(image, around, bandFive), 0);
+  EXPECT_EQ(CountPixels(image, QRect(centre - QPoint(80, 50), QSize(120, 100)), kReadoutGreen), 0);
   EXPECT_EQ(panel_.Band(4).markerX, markerX) << "an off band keeps its last marker position";
 }
 
