@@ -5,9 +5,9 @@
 
 #include "app/CKaroApp.h"
 #include "app/CKaroView.h"
-#include "app/PlaceholderRibbon.h"
 #include "app/SettingsStore.h"
 #include "ui/dialogs/ProgramIcon.h"
+#include "ui/ribbon/MainRibbon.h"
 
 namespace v7 {
 
@@ -44,7 +44,7 @@ bool CMainFrame::Create() {
 }
 
 MainFrameRibbon* CMainFrame::CreateRibbon() {
-  return new PlaceholderRibbon(app_, this);
+  return new MainRibbon(app_, this);
 }
 
 // Whatever look was stored, the window has the one look there is, and says so.

@@ -67,6 +67,14 @@ QStatusBar* MainRibbon::TakeStatusBar() {
   return statusBar_;
 }
 
+RibbonBar* MainRibbon::Bar() const {
+  return bar_;
+}
+
+RibbonStatusBar* MainRibbon::StatusBar() const {
+  return statusBar_;
+}
+
 void MainRibbon::OnCommand(int id, int value) {
   commands_->Execute(id, value);
   // The command may have closed the window and with it both bars.

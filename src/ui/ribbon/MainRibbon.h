@@ -40,8 +40,8 @@ class MainRibbon : public QObject, public MainFrameRibbon {
   // The idle update: checks, enabled states and status texts from the image and the link.
   void UpdateCommandUI();
 
-  RibbonBar* Bar() const { return bar_; }
-  RibbonStatusBar* StatusBar() const { return statusBar_; }
+  RibbonBar* Bar() const;
+  RibbonStatusBar* StatusBar() const;
   ModeManager& Modes() const { return *modes_; }
   RibbonCommands& Commands() const { return *commands_; }
 
