@@ -52,7 +52,6 @@ std::size_t IndexOf(CGdipButton::Surface surface) {
 CGdipButton::CGdipButton(QWidget* parent, int controlId) : QAbstractButton(parent) {
   setProperty("controlId", controlId);
   setFont(CaptionFont());
-  setAttribute(Qt::WA_Hover);
 }
 
 bool CGdipButton::SetStandardImage(int pngId) {

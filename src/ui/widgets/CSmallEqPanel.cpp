@@ -93,7 +93,6 @@ QFont PassFont() {
 CSmallEqPanel::CSmallEqPanel(QWidget* parent, int controlId) : QWidget(parent) {
   setProperty("controlId", controlId);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAttribute(Qt::WA_Hover);
   for (int b = 0; b < kBands; ++b) {
     bands_[std::size_t(b)].frequency = kPresetFrequencies[std::size_t(b)];
     bands_[std::size_t(b)].q = kPresetQ;
