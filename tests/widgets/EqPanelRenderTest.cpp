@@ -4,8 +4,10 @@
 #include <QRect>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 #include "ui/widgets/EqGraphRenderer.h"
+#include "ui/widgets/EqGraphSpline.h"
 #include "ui/widgets/EqGraphTexts.h"
 #include "widgets/EqPanelTestSupport.h"
 
@@ -180,6 +182,40 @@ TEST_F(EqPanelRenderTest, GridFollowsTheSizeAfterAResize) {
   const QImage image = PaintPanel(panel_);
   ASSERT_EQ(image.size(), QSize(700, 300));
   EXPECT_TRUE(IsNear(image.pixelColor(300, small.Bottom() + 1), outerGrid, 0));
+}
+
+double DistanceToPolyline(const QPointF& p, const QPolygonF& line) {
+  double best = 1e9;
+  for (qsizetype i = 1; i < line.size(); ++i) {
+    const QPointF a = line[i - 1];
+    const QPointF ab = line[i] - a;
+    const double len2 = QPointF::dotProduct(ab, ab);
+    const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + t * ab);
+    best = std::min(best, std::hypot(d.x(), d.y()));
+  }
+  return best;
+}
+
+TEST(EqGraphSplineTest, PassesThroughEveryPointAndMergesStraightRuns) {
+  std::vector<QPointF> wave;
+  for (int i = 0; i < 200; ++i) {
+    wave.emplace_back(i * 1.9, 100 + 60 * std::sin(i / 15.0));
+  }
+  const QPolygonF open = EqGraphSpline::Open(wave);
+  EXPECT_EQ(open.front(), wave.front());
+  EXPECT_EQ(open.back(), wave.back());
+  for (const QPointF& p : wave) {
+    EXPECT_LT(DistanceToPolyline(p, open), 2 * EqGraphSpline::kFlatness) << p.x();
+  }
+  EXPECT_LT(open.size(), static_cast<qsizetype>(wave.size()));
+
+  const std::vector<QPointF> straight{{0, 0}, {2, 1}, {4, 2}, {6, 3}, {8, 4}};
+  EXPECT_EQ(EqGraphSpline::Open(straight), QPolygonF({{0, 0}, {8, 4}}));
+
+  const QPolygonF closed = EqGraphSpline::Closed(straight);
+  EXPECT_EQ(closed.front(), closed.back()) << "a closed spline returns to its start";
+  EXPECT_TRUE(EqGraphSpline::Open({}).isEmpty());
 }
 
 TEST(EqGraphTextsTest, ScaleTitleAndInfoTexts) {

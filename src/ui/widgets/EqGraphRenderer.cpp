@@ -1,7 +1,6 @@
 #include "ui/widgets/EqGraphRenderer.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
 #include <array>
@@ -295,7 +294,7 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
       pass ? QPointF(points[kResponsePoints].x(), g.ClientHeight()) : QPointF(g.Right(), middle);
   p.setPen(Qt::NoPen);
   p.setBrush(FillColour(scene.identity));
-  p.drawPath(EqGraphSpline::Closed(points));
+  p.drawPolygon(EqGraphSpline::Closed(points), Qt::OddEvenFill);
 }
 
 void EqGraphRenderer::DrawMarker(QPainter& p, const EqGraphGeometry& g, const EqGraphScene& scene,
@@ -397,7 +396,7 @@ void EqGraphRenderer::DrawTotalCurve(QPainter& p, const EqGraphGeometry& g,
   }
   p.setPen(QPen(kTotalCurveColour, kTotalPenWidth));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(EqGraphSpline::Open(points));
+  p.drawPolyline(EqGraphSpline::Open(points));
 }
 
 void EqGraphRenderer::DrawBypass(QPainter& p, const EqGraphGeometry& g) const {
