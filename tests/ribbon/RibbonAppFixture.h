@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QMainWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -40,15 +41,18 @@ class RibbonAppFixture : public ::testing::Test {
     app.reset();
   }
 
-  // Starts the program with the machine plugged in or not, and builds the ribbon under test
-  // in the given language once the first synchronisation is over.
-  void Start(bool connected, int language) {
+  // Starts the program in the given language with the machine plugged in or not, and waits
+  // until the first synchronisation is over.
+  void StartApp(bool connected, int language) {
     ASSERT_TRUE(folder.isValid());
     if (!connected) machine.Disappear();
+    const QString settingsPath = folder.filePath(QStringLiteral("settings.ini"));
+    QSettings(settingsPath, QSettings::IniFormat)
+        .setValue(QStringLiteral("Workspace/language"), language);
     AppSeams seams;
     seams.prompts = &prompts;
     seams.trayNotice = &tray;
-    seams.settingsPath = folder.filePath(QStringLiteral("settings.ini"));
+    seams.settingsPath = settingsPath;
     seams.instanceName =
         QStringLiteral("v7-ribbon-test-%1").arg(QCoreApplication::applicationPid());
     seams.machine.backend = &backend;
@@ -62,7 +66,12 @@ class RibbonAppFixture : public ::testing::Test {
     } else {
       QTest::qWait(CKaroView::kFirstConnectDelayMs + 50);
     }
-    app->uiLanguage = language;
+  }
+
+  // The program as above, plus the ribbon under test in a window of its own.
+  void Start(bool connected, int language) {
+    StartApp(connected, language);
+    ASSERT_EQ(app->uiLanguage, language);
     host = new QMainWindow;
     ribbon = new MainRibbon(*app, host, &clock);
     host->setMenuWidget(ribbon->RibbonWidget());
