@@ -1,0 +1,39 @@
+// Cost of a full repaint of the ribbon at the default window width, as after every tab switch
+// and language switch, in both languages.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "ui/ribbon/RibbonBar.h"
+#include "ui/ribbon/RibbonLayout.h"
+
+namespace v7 {
+namespace {
+
+constexpr int kWindowWidth = 1024;
+
+void BM_RibbonFullPaint(benchmark::State& state) {
+  RibbonBar bar;
+  RibbonLayout::Build(bar, static_cast<int>(state.range(0)));
+  bar.resize(kWindowWidth, bar.sizeHint().height());
+  QImage target(bar.size(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    bar.render(&target);
+    benchmark::DoNotOptimize(target.constBits());
+  }
+}
+BENCHMARK(BM_RibbonFullPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace v7
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
