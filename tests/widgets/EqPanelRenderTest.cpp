@@ -118,6 +118,15 @@ TEST_F(EqPanelRenderTest, TotalCurveIsNotClippedToThePlot) {
   EXPECT_GT(CountPixels(image, abovePlot, kCurveCyan), 3);
 }
 
+TEST_F(EqPanelRenderTest, SqueezedBelowItsMarginsItStillPaintsAndPicks) {
+  panel_.SetSelectedBand(2);
+  panel_.resize(20, 10);
+  EXPECT_EQ(PaintPanel(panel_).size(), QSize(20, 10));
+  QTest::mouseClick(&panel_, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::mouseMove(&panel_, QPoint(15, 8));
+  EXPECT_TRUE(std::isfinite(panel_.Band(0).frequency));
+}
+
 TEST(EqGraphColours, InfoGainThresholds) {
   struct Case {
     double gain;
