@@ -218,6 +218,41 @@ TEST_F(MainRibbonTest, LanguageSwitchRetitlesTheFifthGroupAndPadsTheReadouts) {
   EXPECT_EQ(bar().appMenu()->recentTitle(), QString::fromUtf8("最近的文档"));
 }
 
+// Counts paint events of a widget and its children.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* root) {
+    root->installEventFilter(this);
+    for (QWidget* child : root->findChildren<QWidget*>()) child->installEventFilter(this);
+  }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(MainRibbonTest, IdleUpdatesRepaintOnlyWhatChanged) {
+  Start(true, 1);
+  ribbon->UpdateCommandUI();
+  QTest::qWait(20);
+  PaintCounter ribbonPaints(&bar());
+  PaintCounter statusPaints(ribbon->StatusBar());
+  ribbon->UpdateCommandUI();
+  ribbon->UpdateCommandUI();
+  QTest::qWait(20);
+  EXPECT_EQ(ribbonPaints.paints, 0);
+  EXPECT_EQ(statusPaints.paints, 0);
+
+  image().currentMode = 3;
+  ribbon->UpdateCommandUI();
+  QTest::qWait(20);
+  EXPECT_EQ(ribbonPaints.paints, 0);
+  EXPECT_GT(statusPaints.paints, 0);
+}
+
 TEST_F(MainRibbonTest, TabChangeShowsTheMicOrTheMainPage) {
   Start(true, 0);
   QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().tabRect(Id::kSoundTab).center());
