@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kRecentWidth = 300;
 constexpr int kCommandWidth = 150;
-constexpr int kEntryHeight = 30;
+constexpr int kEntryHeight = 42;
+constexpr int kBandHeight = 8;
 constexpr int kRecentHeight = 22;
 constexpr int kMargin = 6;
 // Recent entries are not commands of their own; they carry no identifier.
@@ -30,7 +31,7 @@ RibbonAppMenu::RibbonAppMenu(QWidget* parent)
       bottom_(new QVBoxLayout),
       recentTitle_(new QLabel(this)) {
   auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  outer->setContentsMargins(kMargin, kBandHeight + kMargin, kMargin, kMargin);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(kMargin);
   commands_->setSpacing(2);
@@ -109,10 +110,17 @@ void RibbonAppMenu::setRecentFiles(const QStringList& paths) {
 
 void RibbonAppMenu::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), RibbonPalette::kMenuBack);
-  const QRect side(kMargin, kMargin, kCommandWidth, height() - 2 * kMargin);
+  QLinearGradient frame(0, 0, 0, height());
+  frame.setColorAt(0, RibbonPalette::kTabRowTop);
+  frame.setColorAt(1, RibbonPalette::kBodyBottom);
+  painter.fillRect(rect(), frame);
+  const int bottomBand = bottom_->geometry().top() - kMargin / 2;
+  const QRect content(kMargin / 2, kBandHeight, width() - kMargin, bottomBand - kBandHeight);
+  painter.fillRect(content, RibbonPalette::kMenuBack);
+  const QRect side(content.left(), content.top(), kCommandWidth + kMargin / 2, content.height());
   painter.fillRect(side, RibbonPalette::kMenuSide);
   painter.setPen(RibbonPalette::kMenuBorder);
+  painter.drawRect(content.adjusted(0, 0, -1, -1));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
   const int titleLine = recentTitle_->mapTo(this, recentTitle_->rect().bottomLeft()).y();
   painter.drawLine(side.right() + kMargin + 2, titleLine, width() - kMargin, titleLine);

@@ -13,7 +13,6 @@ namespace {
 constexpr int kSmallHeight = 22;
 constexpr int kLargeHeight = 66;
 constexpr int kLargeMinWidth = 42;
-constexpr int kSmallIcon = 16;
 constexpr int kLargeIcon = 32;
 constexpr int kBoxSize = 13;
 constexpr int kPadding = 4;
@@ -82,7 +81,7 @@ QSize RibbonButton::naturalSize() const {
     case Kind::Small:
       break;
   }
-  const int iconPart = picture_.isNull() ? 0 : kSmallIcon + kPadding;
+  const int iconPart = picture_.isNull() ? 0 : picture_.width() + kPadding;
   const int textPart = text().isEmpty() ? 0 : textWidth() + kPadding;
   return {std::max(kSmallHeight, kPadding + iconPart + textPart + kPadding), kSmallHeight};
 }
@@ -172,7 +171,8 @@ void RibbonButton::paintEvent(QPaintEvent*) {
   }
   int x = kPadding;
   if (!picture_.isNull()) {
-    const QRect iconRect(x, (height() - kSmallIcon) / 2, kSmallIcon, kSmallIcon);
+    // Small buttons show their picture at its own size (16 in the ribbon, 32 in the menu).
+    const QRect iconRect(QPoint(x, (height() - picture_.height()) / 2), picture_.size());
     painter.drawPixmap(iconRect, picture_);
     x = iconRect.right() + 1 + kPadding;
   }

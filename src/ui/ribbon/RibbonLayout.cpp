@@ -51,9 +51,9 @@ void RibbonLayout::Build(RibbonBar& bar, int language) {
 void RibbonLayout::BuildAppMenu(RibbonBar& bar, int language) {
   RibbonAppMenu* menu = bar.appMenu();
   menu->addCommand(Id::kFileOpen, QString::fromUtf8(Text::kMenuOpen),
-                   RibbonIcons::Make(Icon::Open, kSmallIcon));
+                   RibbonIcons::Make(Icon::Open, kLargeIcon));
   menu->addCommand(Id::kFileSave, QString::fromUtf8(Text::kMenuSave),
-                   RibbonIcons::Make(Icon::Save, kSmallIcon));
+                   RibbonIcons::Make(Icon::Save, kLargeIcon));
   menu->setRecentTitle(Text::kRecentTitle.In(language));
   menu->setExitCommand(Id::kAppExit, QString::fromUtf8(Text::kMenuExit),
                        RibbonIcons::Make(Icon::Exit, kSmallIcon));
