@@ -190,6 +190,11 @@ TEST_P(RibbonBarTest, ElementsIssueTheirIdsAndShortcutsTheFileCommands) {
   QList<int> ids;
   for (const auto& call : commands) ids.append(call[0].toInt());
   EXPECT_EQ(ids, (QList<int>{32847, 32811, 57601, 57603}));
+  bar.setElementEnabled(32847, false);
+  bar.setElementEnabled(32829, false);
+  QTest::mouseClick(bar.button(32847), Qt::LeftButton);
+  QTest::mouseClick(bar.slider(32829), Qt::LeftButton, {}, QPoint(1, 10));
+  EXPECT_EQ(commands.size(), 4) << "disabled elements issue nothing";
   EXPECT_FALSE(bar.isChecked(32847)) << "ticks come from the image, not from the click";
 }
 
