@@ -84,6 +84,10 @@ bool LinkSession::ReadUsbData() {
   Report report;
   const int count = parts_.readDevice->ReadTimeout(report.bytes.data(), kReportSize,
                                                    static_cast<int>(parts_.readPoll.count()));
+  // Closed while this read waited: what it brought (a report or an error) belongs to no one now.
+  // A reader let go by close may come back long after, when the link is open again, and must
+  // neither store into the image nor report its end as the new connection's.
+  if (stop_) return true;
   if (count < 0) {
     Trace("Read Usb Error will return !\n");
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -20,6 +21,7 @@ struct FakeHidState {
   std::condition_variable changed;
   std::deque<std::vector<uint8_t>> reads;  // what the next reads return, in order
   bool stuck = false;                      // reads block, ignoring their time-out, until cleared
+  bool failing = false;                    // reads fail (once no longer stuck)
   std::vector<std::vector<uint8_t>> writes;
   int openHandles = 0;
 
@@ -33,9 +35,17 @@ struct FakeHidState {
     stuck = value;
     changed.notify_all();
   }
+  void SetFailing(bool value) {
+    std::lock_guard lock(mutex);
+    failing = value;
+  }
   int OpenHandles() {
     std::lock_guard lock(mutex);
     return openHandles;
+  }
+  bool WaitForNoOpenHandles(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex);
+    return changed.wait_for(lock, timeout, [this] { return openHandles == 0; });
   }
 };
 
@@ -53,6 +63,7 @@ class FakeHidDevice : public HidDevice {
   int ReadTimeout(uint8_t* buffer, size_t length, int milliseconds) override {
     std::unique_lock lock(state_->mutex);
     state_->changed.wait(lock, [this] { return !state_->stuck; });
+    if (state_->failing) return -1;
     state_->changed.wait_for(lock, std::chrono::milliseconds(milliseconds),
                              [this] { return !state_->reads.empty(); });
     if (state_->reads.empty()) return 0;
