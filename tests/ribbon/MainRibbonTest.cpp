@@ -5,12 +5,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <string>
 
 #include "app/ShellServices.h"
 #include "link/Commands.h"
 #include "params/ParameterAccessors.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/dialogs/CInfoDlg.h"
+#include "ui/ribbon/EqCommandTarget.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonButton.h"
 #include "ui/ribbon/RibbonCommands.h"
@@ -181,6 +183,41 @@ TEST_F(MainRibbonTest, StatusPanesFollowTheLinkAndTheMode) {
   EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态：未连接"));
   EXPECT_EQ(status.devicePane()->textColour(), QColor(220, 0, 0));
   EXPECT_EQ(status.modePane()->text(), QString::fromUtf8("当前模式:模式三"));
+}
+
+// The channel panel's side of the EQ commands, recording what was asked of it.
+class FakeEqPanel : public EqCommandTarget {
+ public:
+  void ToggleBypass() override { calls.push_back("ToggleBypass"); }
+  int BypassState() override { return bypass; }
+  void ResetCurrentEq() override { calls.push_back("ResetCurrentEq"); }
+  void LoadBands() override { calls.push_back("LoadBands"); }
+  int bypass = 0;
+  std::vector<std::string> calls;
+};
+
+TEST_F(MainRibbonTest, EqCommandsReachThePanelOnceItIsThere) {
+  FakeEqPanel fake;
+  FakeEqPanel* panel = nullptr;
+  Start(true, 1, [&panel]() -> EqCommandTarget* { return panel; });
+  RibbonStatusBar& status = *ribbon->StatusBar();
+  QTest::mouseClick(status.bypassCheck(), Qt::LeftButton);
+  EXPECT_FALSE(status.resetEqButton()->isEnabled());
+
+  panel = &fake;
+  fake.bypass = 1;
+  ribbon->UpdateCommandUI();
+  EXPECT_TRUE(status.bypassCheck()->isEnabled());
+  EXPECT_TRUE(status.bypassCheck()->isTicked());
+  QTest::mouseClick(status.bypassCheck(), Qt::LeftButton);
+  prompts.yesNoAnswers = {false, true};
+  QTest::mouseClick(status.resetEqButton(), Qt::LeftButton);
+  EXPECT_EQ(fake.calls, std::vector<std::string>{"ToggleBypass"});
+  QTest::mouseClick(status.resetEqButton(), Qt::LeftButton);
+  EXPECT_EQ(fake.calls, (std::vector<std::string>{"ToggleBypass", "ResetCurrentEq", "LoadBands"}));
+  ASSERT_EQ(prompts.records.size(), 2u);
+  EXPECT_EQ(prompts.records[0].text, QStringLiteral("Are you sure to reset the eq?"));
+  EXPECT_EQ(prompts.records[0].caption, QString::fromUtf8("提示"));
 }
 
 TEST(RibbonStatusBarTest, StartsWithTheBuildTextsInRed) {

@@ -68,12 +68,13 @@ class RibbonAppFixture : public ::testing::Test {
     }
   }
 
-  // The program as above, plus the ribbon under test in a window of its own.
-  void Start(bool connected, int language) {
+  // The program as above, plus the ribbon under test in a window of its own; `eqTarget`
+  // stands in for the channel panel's EQ commands when given.
+  void Start(bool connected, int language, std::function<EqCommandTarget*()> eqTarget = {}) {
     StartApp(connected, language);
     ASSERT_EQ(app->uiLanguage, language);
     host = new QMainWindow;
-    ribbon = new MainRibbon(*app, host, &clock);
+    ribbon = new MainRibbon(*app, host, &clock, std::move(eqTarget));
     host->setMenuWidget(ribbon->RibbonWidget());
     host->setStatusBar(ribbon->TakeStatusBar());
     host->resize(1000, 400);

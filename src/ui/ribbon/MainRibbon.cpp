@@ -34,14 +34,15 @@ constexpr int kTabPages[Id::kTabCount] = {0, 3};
 
 }  // namespace
 
-MainRibbon::MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock)
+MainRibbon::MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock,
+                       std::function<EqCommandTarget*()> eqTarget)
     : QObject(frame),
       app_(app),
       bar_(new RibbonBar(frame)),
       statusBar_(new RibbonStatusBar(frame)),
       modes_(std::make_unique<ModeManager>(app, clock != nullptr ? *clock : app.Services().Time(),
                                            frame)),
-      commands_(std::make_unique<RibbonCommands>(app, *bar_, *modes_, frame)) {
+      commands_(std::make_unique<RibbonCommands>(app, *bar_, *modes_, frame, std::move(eqTarget))) {
   RibbonLayout::Build(*bar_, app_.uiLanguage);
   connect(bar_, &RibbonBar::command, this, &MainRibbon::OnCommand);
   connect(bar_, &RibbonBar::recentFileChosen, this, [this](const QString& path) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/MainFrameRibbon.h"
@@ -15,6 +16,7 @@ namespace v7 {
 
 class CKaroApp;
 class Clock;
+class EqCommandTarget;
 class ModeManager;
 class RibbonBar;
 class RibbonCommands;
@@ -27,8 +29,10 @@ class MainRibbon : public QObject, public MainFrameRibbon {
   static constexpr int kIdleUpdateMs = 100;
 
   // `frame` is the main window: it parents both bars and owns the questions asked. The clock
-  // paces the pause after a mode store (the application's clock when null).
-  MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock = nullptr);
+  // paces the pause after a mode store (the application's clock when null); the lookup finds
+  // the channel panel's EQ commands (the view's panel when empty).
+  MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock = nullptr,
+             std::function<EqCommandTarget*()> eqTarget = {});
   ~MainRibbon() override;
 
   QWidget* RibbonWidget() override;

@@ -62,8 +62,15 @@ bool IsVolumeTab(const QString& title) {
 
 }  // namespace
 
-RibbonCommands::RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner)
-    : app_(app), bar_(bar), modes_(modes), owner_(owner) {}
+RibbonCommands::RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
+                               EqTargetLookup eqTarget)
+    : app_(app), bar_(bar), modes_(modes), owner_(owner), eqTarget_(std::move(eqTarget)) {
+  if (eqTarget_) return;
+  eqTarget_ = [this]() -> EqCommandTarget* {
+    const CKaroView* view = app_.View();
+    return view != nullptr ? dynamic_cast<EqCommandTarget*>(view->ChannelPanel()) : nullptr;
+  };
+}
 
 int RibbonCommands::language() const {
   return app_.uiLanguage;
@@ -193,8 +200,7 @@ void RibbonCommands::ResetMachine() {
 }
 
 EqCommandTarget* RibbonCommands::EqTarget() const {
-  const CKaroView* view = app_.View();
-  return view != nullptr ? dynamic_cast<EqCommandTarget*>(view->ChannelPanel()) : nullptr;
+  return eqTarget_();
 }
 
 void RibbonCommands::ToggleEqBypass() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 
 class QWidget;
 
@@ -17,8 +18,11 @@ class RibbonBar;
 class RibbonCommands {
  public:
   enum class Channel { Mic, Music };
+  // Finds the channel panel's EQ commands; by default the view's panel, if it offers them.
+  using EqTargetLookup = std::function<EqCommandTarget*()>;
 
-  RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner);
+  RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
+                 EqTargetLookup eqTarget = {});
 
   void Execute(int id, int value);
   void OpenRecentFile(const QString& path);
@@ -43,6 +47,7 @@ class RibbonCommands {
   RibbonBar& bar_;
   ModeManager& modes_;
   QWidget* owner_;
+  EqTargetLookup eqTarget_;
 };
 
 }  // namespace v7
