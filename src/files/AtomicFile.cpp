@@ -64,6 +64,14 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
   return true;
 }
 
+// A file the user has write-protected is not replaced: writing it in place would be refused,
+// and the rename would otherwise go around the protection. 0 when the target may be written
+// or does not exist yet.
+int ProtectionError(const std::string& target) {
+  if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT) return 0;
+  return errno;
+}
+
 // An existing target keeps its permissions; the new file otherwise has the umask's.
 bool KeepTargetMode(int fd, const std::string& target) {
   struct stat st {};
@@ -85,6 +93,7 @@ void SyncFolder(const std::string& folder) {
 
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
   const std::string target = ResolveTarget(path);
+  if (const int protection = ProtectionError(target); protection != 0) return Failure(protection);
   std::string tempPath;
   const int fd = OpenTempBeside(target, tempPath);
   if (fd < 0) return Failure(errno);

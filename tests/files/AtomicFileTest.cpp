@@ -108,6 +108,21 @@ TEST(WriteFileAtomically, ReadOnlyFolderFailsForOrdinaryUsers) {
   EXPECT_EQ(Contents(path), kOld);
 }
 
+// The rename would replace a write-protected file in a writable folder; a protected file
+// must stay as it is, as an in-place write would have left it.
+TEST(WriteFileAtomically, WriteProtectedFileIsNotReplacedForOrdinaryUsers) {
+  if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
+  TempFolder dir;
+  const std::string path = dir.Path("a.V7M");
+  PutFile(path, kOld);
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  const FileResult r = WriteFileAtomically(path, kNew);
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.errorCode, EACCES);
+  EXPECT_EQ(Contents(path), kOld);
+  EXPECT_EQ(EntriesIn(dir.Root()), 1u);
+}
+
 TEST(ReadFileBytes, ReadsAtMostTheLimitAndReportsShortFiles) {
   TempFolder dir;
   const std::string path = dir.Path("a");
