@@ -17,16 +17,20 @@ int Report::DataLength() const {
   return std::min(Length(), kMaxReportData);
 }
 
-std::string FormatReportHex(const Report& report) {
+std::string FormatHexBytes(std::span<const uint8_t> bytes) {
   std::string text;
-  text.reserve(kReportSize * 3);
-  for (uint8_t byte : report.bytes) {
+  text.reserve(bytes.size() * 3);
+  for (uint8_t byte : bytes) {
     char pair[4];
     std::snprintf(pair, sizeof pair, "%02X", byte);
     if (!text.empty()) text += ' ';
     text += pair;
   }
   return text;
+}
+
+std::string FormatReportHex(const Report& report) {
+  return FormatHexBytes(report.bytes);
 }
 
 }  // namespace v7

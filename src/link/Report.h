@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace v7 {
@@ -29,7 +30,9 @@ struct Report {
   bool operator==(const Report&) const = default;
 };
 
-// "02 8A 00 ..." : the 61 bytes as uppercase hex pairs separated by single spaces.
+// "02 8A 00 ..." : uppercase hex pairs separated by single spaces.
+std::string FormatHexBytes(std::span<const uint8_t> bytes);
+// The whole 61-byte report in that form.
 std::string FormatReportHex(const Report& report);
 
 }  // namespace v7

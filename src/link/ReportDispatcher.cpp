@@ -14,20 +14,17 @@ constexpr int kEchoBytesShown = 12;
 // The echo length byte may claim more than the report holds; compare what it holds.
 constexpr int kMaxEchoCompare = kReportSize - 1;
 constexpr uint8_t kUninitialisedByte = 0xFF;
+// Reply 32 carries restore time, ratio and sensitivity in bytes 3..5.
+constexpr int kAutoSubReplyFirstByte = 3;
+constexpr int kAutoSubReplyBytes = 3;
 
 bool IsEchoChecked(uint8_t code) {
   return code == kCmdEcho2 || code == kCmdLoadMode;
 }
 
-std::string HexRun(const Report& report) {
-  std::string text;
-  for (int i = 1; i <= kEchoBytesShown; ++i) {
-    char pair[4];
-    std::snprintf(pair, sizeof pair, "%02X", report.bytes[i]);
-    if (i > 1) text += ' ';
-    text += pair;
-  }
-  return text;
+// Bytes 1..12 (code and the first arguments) as the echo box shows them.
+std::string EchoBytesShown(const Report& report) {
+  return FormatHexBytes(std::span<const uint8_t>(report.bytes).subspan(1, kEchoBytesShown));
 }
 
 // Bytes 2.. as one character each, up to a zero byte or `maxChars`.
@@ -48,8 +45,8 @@ std::string EchoMismatchText(const Report& arrived, const Report& remembered) {
   const std::string tabs = " \t\t\t\t\t\t\t\t \n";
   return "升级出现错误，请关闭软件再重新打开再次进行升级！\t\t\t\t\t\t\t\t \n"
          "错误信息：校验错误-地址:0x" +
-         std::string(address) + tabs + "buf=" + HexRun(arrived) + tabs +
-         "ver=" + HexRun(remembered);
+         std::string(address) + tabs + "buf=" + EchoBytesShown(arrived) + tabs +
+         "ver=" + EchoBytesShown(remembered);
 }
 
 ReportDispatcher::ReportDispatcher(ParameterImage& image) : image_(image) {}
@@ -155,7 +152,8 @@ void ReportDispatcher::StoreDspWords(const Report& report) {
 
 void ReportDispatcher::StoreAutoSub(const Report& report) {
   if (report.bytes[2] != kAutoSubRead) return;
-  std::copy_n(report.bytes.begin() + 3, 3, image_.autoSub.begin());
+  std::copy_n(report.bytes.begin() + kAutoSubReplyFirstByte, kAutoSubReplyBytes,
+              image_.autoSub.begin());
 }
 
 void ReportDispatcher::StoreLearnedKey(const Report& report) {
