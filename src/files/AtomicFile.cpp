@@ -89,6 +89,26 @@ void SyncFolder(const std::string& folder) {
   static_cast<void>(close(fd));
 }
 
+// Reads until maxBytes or the end of the file; false (errno set) on a read error.
+bool ReadUpTo(int fd, size_t maxBytes, std::vector<uint8_t>& out) {
+  out.resize(maxBytes);
+  size_t done = 0;
+  while (done < maxBytes) {
+    const ssize_t n = read(fd, out.data() + done, maxBytes - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  out.resize(done);
+  return true;
+}
+
+// Closing a descriptor that was only read from cannot lose data, so its result changes nothing.
+void CloseReadOnly(int fd) {
+  static_cast<void>(close(fd));
+}
+
 }  // namespace
 
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
@@ -108,7 +128,9 @@ FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t>
     error = errno;
   }
   if (!ok) {
-    unlink(tempPath.c_str());
+    // The failure reported is the write's; a temporary file that cannot be removed either
+    // is only a hidden leftover beside the intact target.
+    static_cast<void>(unlink(tempPath.c_str()));
     return Failure(error);
   }
   SyncFolder(FolderOf(target));
@@ -120,28 +142,17 @@ FileResult ReadFileBytes(const std::string& path, size_t maxBytes, std::vector<u
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Failure(errno);
   struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
-    close(fd);
-    return Failure(error);
-  }
-  out.resize(maxBytes);
-  size_t done = 0;
-  while (done < maxBytes) {
-    const ssize_t n = read(fd, out.data() + done, maxBytes - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      close(fd);
-      out.clear();
-      return Failure(error);
-    }
-    if (n == 0) break;
-    done += static_cast<size_t>(n);
-  }
-  out.resize(done);
-  close(fd);
-  return {true, 0};
+  int error = 0;
+  if (fstat(fd, &st) != 0)
+    error = errno;
+  else if (S_ISDIR(st.st_mode))
+    error = EISDIR;
+  else if (!ReadUpTo(fd, maxBytes, out))
+    error = errno;
+  CloseReadOnly(fd);
+  if (error == 0) return {true, 0};
+  out.clear();
+  return Failure(error);
 }
 
 }  // namespace v7
