@@ -23,7 +23,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kUsages 
     {"dump", "usage: v7ctl dump FILE\n"},
     {"coeffs", "usage: v7ctl coeffs TYPE FREQ GAIN Q\n"},
     {"mode-of", "usage: v7ctl mode-of NAME\n"},
-    {"curve", "usage: v7ctl curve TYPE FREQ GAIN Q   (TYPE 1..5)\n"},
+    {"curve", "usage: v7ctl curve TYPE FREQ GAIN Q\n"},
     {"gate-data", "usage: v7ctl gate-data THRESHOLD\n"},
 }};
 

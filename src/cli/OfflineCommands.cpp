@@ -51,13 +51,13 @@ std::optional<float> ParseFrequency(std::string_view text, FrequencyKind kind) {
   return hz && *hz > 0.0f ? hz : std::nullopt;
 }
 
-std::optional<BandArgs> ParseBandArgs(CommandArgs args, int minType, FrequencyKind kind) {
+std::optional<BandArgs> ParseBandArgs(CommandArgs args, FrequencyKind kind) {
   if (args.size() != 4) return std::nullopt;
   const std::optional<int> type = ParseFilterType(args[0]);
   const std::optional<float> freq = ParseFrequency(args[1], kind);
   const std::optional<float> gain = ParseFloat(args[2]);
   const std::optional<float> q = ParseFloat(args[3]);
-  if (!type || *type < minType || !freq || !gain || !q || *q <= 0.0f) return std::nullopt;
+  if (!type || !freq || !gain || !q || *q <= 0.0f) return std::nullopt;
   return BandArgs{*type, *freq, *gain, *q};
 }
 
@@ -92,7 +92,7 @@ int RunDump(CliContext& context, CommandArgs args) {
 }
 
 int RunCoeffs(CliContext& context, CommandArgs args) {
-  const std::optional<BandArgs> band = ParseBandArgs(args, 0, FrequencyKind::kWholeHz);
+  const std::optional<BandArgs> band = ParseBandArgs(args, FrequencyKind::kWholeHz);
   if (!band) return Usage(context, "coeffs");
   const DspCoefficients c = ComputeDspCoefficients(band->type, static_cast<int>(band->freqHz),
                                                    band->gainDb, band->q, 0.0);
@@ -107,7 +107,7 @@ int RunModeOf(CliContext& context, CommandArgs args) {
 }
 
 int RunCurve(CliContext& context, CommandArgs args) {
-  const std::optional<BandArgs> band = ParseBandArgs(args, 1, FrequencyKind::kAnyPositive);
+  const std::optional<BandArgs> band = ParseBandArgs(args, FrequencyKind::kAnyPositive);
   if (!band) return Usage(context, "curve");
   const DisplayResponse response =
       BandDisplayResponse(FilterTypeFromCode(band->type), band->freqHz, band->gainDb, band->q);

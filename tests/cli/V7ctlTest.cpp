@@ -196,6 +196,15 @@ TEST(V7ctl, OfflineCommands) {
   EXPECT_TRUE(points[0].starts_with("0 10 ")) << points[0];
   EXPECT_TRUE(points[511].starts_with("511 ")) << points[511];
 
+  // A band that is off has a flat curve; its type is accepted like every other.
+  for (const char* off : {"0", "OFF", "off"}) {
+    const Result flat = RunCli({"curve", off, "1000", "6", "1"});
+    ASSERT_EQ(flat.code, 0) << off << flat.err;
+    const std::vector<std::string> flatPoints = Lines(flat.out);
+    ASSERT_EQ(flatPoints.size(), 512u);
+    for (const std::string& point : flatPoints) EXPECT_TRUE(point.ends_with(" 0")) << point;
+  }
+
   const Result gate = RunCli({"gate-data", "-40"});
   ASSERT_EQ(gate.code, 0);
   const std::vector<std::string> gateLines = Lines(gate.out);
@@ -238,7 +247,7 @@ TEST(V7ctl, BadArgumentsPrintTheCommandsUsageAndExitOne) {
   const Case cases[] = {
       {{"coeffs", "XX", "1000", "0", "1"}, "usage: v7ctl coeffs TYPE FREQ GAIN Q\n"},
       {{"coeffs", "PEQ", "1000", "0", "0"}, "usage: v7ctl coeffs TYPE FREQ GAIN Q\n"},
-      {{"curve", "off", "1000", "0", "1"}, "usage: v7ctl curve TYPE FREQ GAIN Q   (TYPE 1..5)\n"},
+      {{"curve", "PEQ", "1000", "0", "-1"}, "usage: v7ctl curve TYPE FREQ GAIN Q\n"},
       {{"--simulate", "eq", "main", "8", "PEQ", "1000", "0", "1"},
        "usage: v7ctl [options] eq PAGE BAND TYPE FREQ GAIN Q\n"},
       {{"--simulate", "mode", "load", "5"},
