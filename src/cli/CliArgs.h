@@ -9,6 +9,9 @@ namespace v7 {
 // Parsers for v7ctl's arguments: each returns nothing when the text is not a valid value, so
 // the caller can print the command's usage line.
 
+// The highest frequency a band record can hold (a 16-bit field).
+inline constexpr int kMaxBandFrequency = 65535;
+
 // A whole decimal number within [min, max].
 std::optional<int> ParseInt(std::string_view text, int min, int max);
 // A finite decimal number (as a 32-bit float, which is what the editors hold).

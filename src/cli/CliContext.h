@@ -47,4 +47,10 @@ struct CliContext {
   Clock& clock;  // the sequences' pauses and the level polling interval
 };
 
+// Prints the command's usage line on standard error; returns kExitUsage.
+int PrintUsage(CliContext& context, std::string_view command);
+// "v7ctl: cannot <action> <path>: <system reason>"; returns kExitFailure.
+int PrintFileError(CliContext& context, std::string_view action, const std::string& path,
+                   int errorCode);
+
 }  // namespace v7

@@ -1,7 +1,6 @@
 #include "cli/MachineCommands.h"
 
 #include <array>
-#include <cstring>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -23,18 +22,6 @@ namespace {
 constexpr std::chrono::milliseconds kLevelInterval{300};
 constexpr int kDefaultLevelCount = 10;
 constexpr int kMaxLevelCount = 1000000;
-constexpr int kMaxEqFrequency = 65535;  // what a band record can hold
-
-int Usage(CliContext& context, std::string_view command) {
-  context.err.Text(UsageOf(command));
-  return kExitUsage;
-}
-
-int FileError(CliContext& context, const std::string& action, const std::string& path,
-              int errorCode) {
-  context.err.Error("cannot " + action + " " + path + ": " + std::strerror(errorCode));
-  return kExitFailure;
-}
 
 // Connects and, when that worked, runs the command's work on the open session.
 int WithMachine(CliContext& context, const std::function<int(MachineSession&)>& work) {
@@ -150,7 +137,7 @@ int RunModeAction(CliContext& context, MachineSession& session, ModeAction actio
 }  // namespace
 
 int RunInfo(CliContext& context, CommandArgs args) {
-  if (!args.empty()) return Usage(context, "info");
+  if (!args.empty()) return PrintUsage(context, "info");
   return WithMachine(context, [&](MachineSession& session) {
     const ParameterImage& image = session.Image();
     context.out << "model: " << image.modelName << "\n"
@@ -162,21 +149,21 @@ int RunInfo(CliContext& context, CommandArgs args) {
 }
 
 int RunBackup(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "backup");
+  if (args.size() != 1) return PrintUsage(context, "backup");
   const std::string& path = args[0];
   return WithMachine(context, [&](MachineSession& session) {
     const FileResult written = WriteFileAtomically(path, EncodeModeFile(session.Image()));
-    return written.ok ? kExitOk : FileError(context, "write", path, written.errorCode);
+    return written.ok ? kExitOk : PrintFileError(context, "write", path, written.errorCode);
   });
 }
 
 int RunRestore(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "restore");
+  if (args.size() != 1) return PrintUsage(context, "restore");
   const std::string& path = args[0];
   // The file is read before the machine is touched, so a bad path changes nothing.
   std::vector<uint8_t> bytes;
   const FileResult read = ReadFileBytes(path, kModeFileBytes, bytes);
-  if (!read.ok) return FileError(context, "read", path, read.errorCode);
+  if (!read.ok) return PrintFileError(context, "read", path, read.errorCode);
   return WithMachine(context, [&](MachineSession& session) {
     DecodeModeFile(bytes, session.Image());
     return session.Synchronise(SyncKind::kWrite, DesignatedModeOfFileName(path));
@@ -184,36 +171,36 @@ int RunRestore(CliContext& context, CommandArgs args) {
 }
 
 int RunMode(CliContext& context, CommandArgs args) {
-  if (args.size() != 2) return Usage(context, "mode");
+  if (args.size() != 2) return PrintUsage(context, "mode");
   const std::optional<ModeAction> action = ParseModeAction(args[0]);
   const std::optional<int> number = ParseInt(args[1], 1, kModeCount);
-  if (!action || !number) return Usage(context, "mode");
+  if (!action || !number) return PrintUsage(context, "mode");
   return WithMachine(context, [&](MachineSession& session) {
     return RunModeAction(context, session, *action, *number - 1);
   });
 }
 
 int RunSet(CliContext& context, CommandArgs args) {
-  if (args.size() != 2) return Usage(context, "set");
+  if (args.size() != 2) return PrintUsage(context, "set");
   const SettableParameter* parameter = FindSettable(args[0]);
-  if (parameter == nullptr) return Usage(context, "set");
+  if (parameter == nullptr) return PrintUsage(context, "set");
   const std::optional<int> value = ParseInt(args[1], parameter->min, parameter->max);
-  if (!value) return Usage(context, "set");
+  if (!value) return PrintUsage(context, "set");
   return WithMachine(context, [&](MachineSession& session) {
     return SentOrFailed(context, parameter->apply(session.Accessors(), *value));
   });
 }
 
 int RunEq(CliContext& context, CommandArgs args) {
-  if (args.size() != 6) return Usage(context, "eq");
+  if (args.size() != 6) return PrintUsage(context, "eq");
   const std::optional<int> page = ParsePage(args[0]);
   const std::optional<int> type = ParseFilterType(args[2]);
-  const std::optional<int> freq = ParseInt(args[3], 1, kMaxEqFrequency);
+  const std::optional<int> freq = ParseInt(args[3], 1, kMaxBandFrequency);
   const std::optional<float> gain = ParseFloat(args[4]);
   const std::optional<float> q = ParseFloat(args[5]);
-  if (!page || !type || !freq || !gain || !q || *q <= 0.0f) return Usage(context, "eq");
+  if (!page || !type || !freq || !gain || !q || *q <= 0.0f) return PrintUsage(context, "eq");
   const std::optional<int> band = ParseInt(args[1], 1, ParameterImage::BandCountOfPage(*page));
-  if (!band) return Usage(context, "eq");
+  if (!band) return PrintUsage(context, "eq");
   return WithMachine(context, [&](MachineSession& session) {
     return SentOrFailed(context,
                         session.Accessors().SetEqBand(*page, *band - 1, *type, *freq, *gain, *q));
@@ -221,19 +208,19 @@ int RunEq(CliContext& context, CommandArgs args) {
 }
 
 int RunEqReset(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "eq-reset");
+  if (args.size() != 1) return PrintUsage(context, "eq-reset");
   const std::optional<int> page = ParsePage(args[0]);
-  if (!page) return Usage(context, "eq-reset");
+  if (!page) return PrintUsage(context, "eq-reset");
   return WithMachine(context, [&](MachineSession& session) {
     return SentOrFailed(context, session.Accessors().ResetEqBlock(*page));
   });
 }
 
 int RunLevels(CliContext& context, CommandArgs args) {
-  if (args.size() > 1) return Usage(context, "levels");
+  if (args.size() > 1) return PrintUsage(context, "levels");
   const std::optional<int> count =
       args.empty() ? kDefaultLevelCount : ParseInt(args[0], 1, kMaxLevelCount);
-  if (!count) return Usage(context, "levels");
+  if (!count) return PrintUsage(context, "levels");
   return WithMachine(context, [&](MachineSession& session) {
     for (int i = 0; i < *count; ++i) {
       if (i > 0) context.clock.SleepFor(kLevelInterval);

@@ -1,7 +1,6 @@
 #include "cli/OfflineCommands.h"
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -18,19 +17,6 @@
 namespace v7 {
 namespace {
 
-constexpr int kMaxFrequency = 65535;
-
-int Usage(CliContext& context, std::string_view command) {
-  context.err.Text(UsageOf(command));
-  return kExitUsage;
-}
-
-int FileError(CliContext& context, const std::string& action, const std::string& path,
-              int errorCode) {
-  context.err.Error("cannot " + action + " " + path + ": " + std::strerror(errorCode));
-  return kExitFailure;
-}
-
 // TYPE FREQ GAIN Q of one band. Q must be positive. The DSP takes whole Hz; the display
 // response takes any positive frequency.
 struct BandArgs {
@@ -44,7 +30,7 @@ enum class FrequencyKind { kWholeHz, kAnyPositive };
 
 std::optional<float> ParseFrequency(std::string_view text, FrequencyKind kind) {
   if (kind == FrequencyKind::kWholeHz) {
-    const std::optional<int> hz = ParseInt(text, 1, kMaxFrequency);
+    const std::optional<int> hz = ParseInt(text, 1, kMaxBandFrequency);
     return hz ? std::optional<float>(static_cast<float>(*hz)) : std::nullopt;
   }
   const std::optional<float> hz = ParseFloat(text);
@@ -75,25 +61,25 @@ std::string HexBytes(std::span<const uint8_t> bytes) {
 }  // namespace
 
 int RunNew(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "new");
+  if (args.size() != 1) return PrintUsage(context, "new");
   ParameterImage image;
   image.FillStartupBands();
   const FileResult written = WriteFileAtomically(args[0], EncodeModeFile(image));
-  return written.ok ? kExitOk : FileError(context, "write", args[0], written.errorCode);
+  return written.ok ? kExitOk : PrintFileError(context, "write", args[0], written.errorCode);
 }
 
 int RunDump(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "dump");
+  if (args.size() != 1) return PrintUsage(context, "dump");
   std::vector<uint8_t> bytes;
   const FileResult read = ReadFileBytes(args[0], kModeFileBytes, bytes);
-  if (!read.ok) return FileError(context, "read", args[0], read.errorCode);
+  if (!read.ok) return PrintFileError(context, "read", args[0], read.errorCode);
   context.out << ModeFileToJson(bytes);
   return kExitOk;
 }
 
 int RunCoeffs(CliContext& context, CommandArgs args) {
   const std::optional<BandArgs> band = ParseBandArgs(args, FrequencyKind::kWholeHz);
-  if (!band) return Usage(context, "coeffs");
+  if (!band) return PrintUsage(context, "coeffs");
   const DspCoefficients c = ComputeDspCoefficients(band->type, static_cast<int>(band->freqHz),
                                                    band->gainDb, band->q, 0.0);
   context.out << c.a1 << ' ' << c.a2 << ' ' << c.b0 << ' ' << c.b1 << ' ' << c.b2 << '\n';
@@ -101,14 +87,14 @@ int RunCoeffs(CliContext& context, CommandArgs args) {
 }
 
 int RunModeOf(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "mode-of");
+  if (args.size() != 1) return PrintUsage(context, "mode-of");
   context.out << DesignatedModeOfFileName(args[0]) << '\n';
   return kExitOk;
 }
 
 int RunCurve(CliContext& context, CommandArgs args) {
   const std::optional<BandArgs> band = ParseBandArgs(args, FrequencyKind::kAnyPositive);
-  if (!band) return Usage(context, "curve");
+  if (!band) return PrintUsage(context, "curve");
   const DisplayResponse response =
       BandDisplayResponse(FilterTypeFromCode(band->type), band->freqHz, band->gainDb, band->q);
   char line[80];
@@ -122,9 +108,9 @@ int RunCurve(CliContext& context, CommandArgs args) {
 }
 
 int RunGateData(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return Usage(context, "gate-data");
+  if (args.size() != 1) return PrintUsage(context, "gate-data");
   const std::optional<float> threshold = ParseFloat(args[0]);
-  if (!threshold) return Usage(context, "gate-data");
+  if (!threshold) return PrintUsage(context, "gate-data");
   const GateData data = BuildGateData(*threshold);
   context.out << "record: " << HexBytes(data.record) << '\n'
               << "table: " << HexBytes(data.table) << '\n';
