@@ -1,5 +1,6 @@
 #include "cli/MachineCommands.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <limits>
@@ -107,6 +108,36 @@ const SettableParameter* FindSettable(std::string_view name) {
   return nullptr;
 }
 
+// --- eq PAGE BAND TYPE FREQ GAIN Q ---
+
+// The band editor's limits, so that a band set here is one the editors could have made. A Q
+// below 0.1 would be stored as code 0 and silence the band when its block is replayed.
+constexpr int kMinEditorFrequency = 20;
+constexpr int kMaxEditorFrequency = 20000;
+constexpr float kMaxEditorGainDb = 15.0f;
+constexpr float kMinEditorQ = 0.1f;
+constexpr float kMaxPeqQ = 30.0f;
+constexpr float kMaxOtherQ = 2.0f;
+constexpr int kPeqType = 1;
+constexpr int kLowPassType = 2;
+constexpr int kHighPassType = 3;
+
+struct BandValues {
+  int type;
+  int freqHz;
+  float gainDb;
+  float q;
+};
+
+// Low and high passes have no gain of their own; Q is limited by type.
+BandValues LimitToEditorRange(const BandValues& b) {
+  const bool pass = b.type == kLowPassType || b.type == kHighPassType;
+  const float maxQ = b.type == kPeqType ? kMaxPeqQ : kMaxOtherQ;
+  return {b.type, std::clamp(b.freqHz, kMinEditorFrequency, kMaxEditorFrequency),
+          pass ? 0.0f : std::clamp(b.gainDb, -kMaxEditorGainDb, kMaxEditorGainDb),
+          std::clamp(b.q, kMinEditorQ, maxQ)};
+}
+
 // --- mode load|store|factory N ---
 
 enum class ModeAction { kLoad, kStore, kFactory };
@@ -201,9 +232,10 @@ int RunEq(CliContext& context, CommandArgs args) {
   if (!page || !type || !freq || !gain || !q || *q <= 0.0f) return PrintUsage(context, "eq");
   const std::optional<int> band = ParseInt(args[1], 1, ParameterImage::BandCountOfPage(*page));
   if (!band) return PrintUsage(context, "eq");
+  const BandValues b = LimitToEditorRange({*type, *freq, *gain, *q});
   return WithMachine(context, [&](MachineSession& session) {
-    return SentOrFailed(context,
-                        session.Accessors().SetEqBand(*page, *band - 1, *type, *freq, *gain, *q));
+    return SentOrFailed(
+        context, session.Accessors().SetEqBand(*page, *band - 1, b.type, b.freqHz, b.gainDb, b.q));
   });
 }
 

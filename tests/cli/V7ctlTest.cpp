@@ -144,6 +144,30 @@ TEST(V7ctl, EqAndResetUseTheAccessors) {
   EXPECT_EQ(SentCodes(reset.err), Concat(kReadCodes, {20, 20, 20, 20, 20, 20, 20, 133, 138}));
 }
 
+TEST(V7ctl, EqValuesAreLimitedAsTheBandEditorLimitsThem) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* record;  // the band record's report
+  };
+  const Case cases[] = {
+      // A tiny Q would be stored as code 0 and silence the band on replay: 0.1 (code 100).
+      {{"mic", "1", "peq", "1000", "3", "0.0001"}, "> 02 85 00 46 07 00 B4 03 E8 00 64 01"},
+      // A low pass has no gain; frequency to 20000 Hz, Q to 2.
+      {{"main", "2", "lp", "50000", "6", "5"}, "> 02 85 00 93 07 00 96 4E 20 07 D0 02"},
+      // Frequency to 20 Hz, gain to -15 dB, a PEQ's Q to 30.
+      {{"sub", "1", "PEQ", "5", "-40", "99"}, "> 02 85 00 EE 07 00 00 00 14 75 30 01"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"--simulate", "--trace", "eq"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Result r = RunCli(args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::vector<std::string> sent = Lines(r.err, "> ");
+    ASSERT_EQ(sent.size(), kReadCodes.size() + 3);
+    EXPECT_TRUE(sent[kReadCodes.size()].starts_with(c.record)) << sent[kReadCodes.size()];
+  }
+}
+
 TEST(V7ctl, RestoreWritesTheFileThenStoresTheDesignatedMode) {
   TempDir dir;
   const std::string path = dir.Path("m2 party.V7M");
