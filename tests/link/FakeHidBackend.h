@@ -22,6 +22,7 @@ struct FakeHidState {
   std::deque<std::vector<uint8_t>> reads;  // what the next reads return, in order
   bool stuck = false;                      // reads block, ignoring their time-out, until cleared
   bool failing = false;                    // reads fail (once no longer stuck)
+  int blockedReads = 0;                    // reads now held by `stuck`
   std::vector<std::vector<uint8_t>> writes;
   int openHandles = 0;
 
@@ -43,6 +44,10 @@ struct FakeHidState {
     std::lock_guard lock(mutex);
     return openHandles;
   }
+  bool WaitForBlockedRead(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex);
+    return changed.wait_for(lock, timeout, [this] { return blockedReads > 0; });
+  }
   bool WaitForNoOpenHandles(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex);
     return changed.wait_for(lock, timeout, [this] { return openHandles == 0; });
@@ -62,7 +67,10 @@ class FakeHidDevice : public HidDevice {
   }
   int ReadTimeout(uint8_t* buffer, size_t length, int milliseconds) override {
     std::unique_lock lock(state_->mutex);
+    ++state_->blockedReads;
+    state_->changed.notify_all();
     state_->changed.wait(lock, [this] { return !state_->stuck; });
+    --state_->blockedReads;
     if (state_->failing) return -1;
     state_->changed.wait_for(lock, std::chrono::milliseconds(milliseconds),
                              [this] { return !state_->reads.empty(); });
