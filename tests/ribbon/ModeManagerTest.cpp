@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <ostream>
 
 #include "app/RecentFileList.h"
 #include "link/Commands.h"
@@ -127,6 +128,10 @@ struct DesignatedCase {
   const char* fileName;
   int storedMode;  // -1: the file designates no mode and nothing is stored
 };
+
+void PrintTo(const DesignatedCase& test, std::ostream* out) {
+  *out << test.fileName << " -> " << test.storedMode;
+}
 
 class DesignatedModeTest : public ModeManagerTest,
                            public ::testing::WithParamInterface<DesignatedCase> {};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <ostream>
 
 #include "app/CMainFrame.h"
 #include "app/RecentFileList.h"
@@ -18,6 +19,11 @@ struct Shot {
   int language;
   int tab;
 };
+
+void PrintTo(const Shot& shot, std::ostream* out) {
+  *out << (shot.language == 1 ? "en" : "zh") << (shot.tab == 0 ? "-input" : "-sound")
+       << (shot.connected ? "-connected" : "-disconnected");
+}
 
 class RibbonScreenshotTest : public RibbonAppFixture, public ::testing::WithParamInterface<Shot> {};
 
