@@ -15,7 +15,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kUsages 
     {"backup", "usage: v7ctl [options] backup FILE\n"},
     {"restore", "usage: v7ctl [options] restore FILE\n"},
     {"mode", "usage: v7ctl [options] mode load|store|factory N   (N 1..4)\n"},
-    {"set", "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for the names)\n"},
+    {"set", "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
     {"eq", "usage: v7ctl [options] eq PAGE BAND TYPE FREQ GAIN Q\n"},
     {"eq-reset", "usage: v7ctl [options] eq-reset PAGE\n"},
     {"levels", "usage: v7ctl [options] levels [COUNT]\n"},
@@ -48,9 +48,11 @@ constexpr std::string_view kHelp =
     "  restore FILE                   write a mode file to the machine; a name such as\n"
     "                                 m2.V7M also stores it as mode M2\n"
     "  mode load|store|factory N      load, store or factory-reset mode N (1..4)\n"
-    "  set NAME VALUE                 change one parameter (volumes and mixes in dB,\n"
-    "                                 echo-time in samples, echo-ratio in tenths of dB,\n"
-    "                                 switches 0 or 1)\n"
+    "  set NAME VALUE                 change one parameter, within the program's slider\n"
+    "                                 ranges: mic-volume and music-volume -80..5 dB, the\n"
+    "                                 other volumes and the mixes -80..0 dB, echo-ratio\n"
+    "                                 -100..-20 (tenths of dB), echo-time 1..7300 samples\n"
+    "                                 (clamped), switches 0 or 1\n"
     "      names: mic-volume music-volume main-volume center-volume sub-volume\n"
     "             main-mic main-music center-mic center-music sub-mic sub-music\n"
     "             echo-volume echo-ratio echo-time mic-mute music-mute fbc-bypass\n"

@@ -46,13 +46,19 @@ struct SettableParameter {
   std::function<bool(ParameterAccessors&, int)> apply;
 };
 
-constexpr int kMinDb = -128;
-constexpr int kMaxDb = 127;
-constexpr int kMinTenths = -1280;
-constexpr int kMaxTenths = 1270;
+// The ranges of the program's own sliders. Wider values would reach the amplifiers with up to
+// +48 dB of gain, and a positive echo ratio feeds the echo back louder than it came.
+constexpr int kMinDb = -80;
+constexpr int kMaxMasterDb = 5;
+constexpr int kMaxDb = 0;
+constexpr int kMinEchoRatioTenths = -100;
+constexpr int kMaxEchoRatioTenths = -20;
 
 SettableParameter Gain(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
   return {name, kMinDb, kMaxDb, std::move(f)};
+}
+SettableParameter Master(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
+  return {name, kMinDb, kMaxMasterDb, std::move(f)};
 }
 SettableParameter Switch(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
   return {name, 0, 1, std::move(f)};
@@ -70,8 +76,8 @@ SettableParameter Bypass(std::string_view name, int page) {
 
 const std::vector<SettableParameter>& SettableParameters() {
   static const std::vector<SettableParameter> parameters = {
-      Gain("mic-volume", [](ParameterAccessors& a, int v) { return a.SetMicVolume(v); }),
-      Gain("music-volume", [](ParameterAccessors& a, int v) { return a.SetMusicVolume(v); }),
+      Master("mic-volume", [](ParameterAccessors& a, int v) { return a.SetMicVolume(v); }),
+      Master("music-volume", [](ParameterAccessors& a, int v) { return a.SetMusicVolume(v); }),
       Output("main-volume", kDspMainVolume),
       Output("center-volume", kDspCenterVolume),
       Output("sub-volume", kDspSubVolume),
@@ -82,7 +88,7 @@ const std::vector<SettableParameter>& SettableParameters() {
       Mix("sub-mic", &DspParams::subMic),
       Mix("sub-music", &DspParams::subMusic),
       Gain("echo-volume", [](ParameterAccessors& a, int v) { return a.SetEchoVolume(v); }),
-      {"echo-ratio", kMinTenths, kMaxTenths,
+      {"echo-ratio", kMinEchoRatioTenths, kMaxEchoRatioTenths,
        [](ParameterAccessors& a, int v) { return a.SetEchoRatio(v); }},
       // Out-of-range echo times are clamped by the accessor, as the panel's are.
       {"echo-time", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),

@@ -122,6 +122,7 @@ TEST(V7ctl, SettableNamesMapToTheirAddresses) {
       {"sub-eq-bypass", "1", "> 02 14 01 B9 08 00 00 00 00 00 80 00 00"},
       {"echo-time", "9000", "> 02 14 01 0D 04 00 00 1C 84"},  // clamped to 7300
       {"music-mute", "1", "> 02 14 00 97 04 00 00 00 00"},
+      {"mic-volume", "5", "> 02 14 01 37 04 00 E3 9E A8"},  // the top of the master range
   };
   for (const Case& c : cases) {
     const Result r = RunCli({"--simulate", "--trace", "set", c.name, c.value});
@@ -277,9 +278,18 @@ TEST(V7ctl, BadArgumentsPrintTheCommandsUsageAndExitOne) {
       {{"--simulate", "mode", "load", "5"},
        "usage: v7ctl [options] mode load|store|factory N   (N 1..4)\n"},
       {{"--simulate", "set", "loudness", "3"},
-       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for the names)\n"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
       {{"--simulate", "set", "mic-mute", "2"},
-       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for the names)\n"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
+      // Beyond the sliders' ranges: up to +48 dB into the amplifiers, a howling echo.
+      {{"--simulate", "set", "mic-volume", "6"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
+      {{"--simulate", "set", "main-volume", "1"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
+      {{"--simulate", "set", "sub-mic", "-81"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
+      {{"--simulate", "set", "echo-ratio", "-19"},
+       "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
       {{"--simulate", "levels", "0"}, "usage: v7ctl [options] levels [COUNT]\n"},
       {{"dump"}, "usage: v7ctl dump FILE\n"},
   };
