@@ -13,6 +13,7 @@ namespace v7 {
 namespace {
 
 constexpr int kTempNameAttempts = 16;
+constexpr size_t kTempNameStemBytes = 200;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask
 
 FileResult Failure(int error) {
@@ -39,7 +40,10 @@ int OpenTempBeside(const std::string& target, std::string& tempPath) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(target);
   const size_t slash = target.find_last_of('/');
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+  // Only the start of the name: a target name near the 255-byte limit must still leave room
+  // for the dot and the suffix.
+  const std::string name = (slash == std::string::npos ? target : target.substr(slash + 1))
+                               .substr(0, kTempNameStemBytes);
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     tempPath = folder + "/." + name + ".tmp-" + std::to_string(getpid()) + "-" +
                std::to_string(counter.fetch_add(1));

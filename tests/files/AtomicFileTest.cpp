@@ -58,6 +58,15 @@ TEST(WriteFileAtomically, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
   EXPECT_EQ(Contents(real), kNew);
 }
 
+TEST(WriteFileAtomically, NameAtTheLengthLimitCanStillBeWritten) {
+  TempFolder dir;
+  const std::string path = dir.Path(std::string(251, 'n') + ".V7M");  // 255 bytes
+  const FileResult r = WriteFileAtomically(path, kNew);
+  ASSERT_TRUE(r.ok) << r.errorCode;
+  EXPECT_EQ(Contents(path), kNew);
+  EXPECT_EQ(EntriesIn(dir.Root()), 1u);
+}
+
 TEST(WriteFileAtomically, FolderThatIsARegularFileFailsWithItsErrorNumber) {
   TempFolder dir;
   PutFile(dir.Path("plain"), kOld);
