@@ -22,9 +22,6 @@ AppOptions AppOptions::Parse(const QStringList& arguments) {
       options.error = QStringLiteral("unknown or incomplete option: %1").arg(argument);
     }
   }
-  if (options.error.isEmpty() && arguments.contains(QLatin1String("--screenshot")) &&
-      options.screenshotPath.isEmpty())
-    options.error = QStringLiteral("--screenshot needs a file name");
   return options;
 }
 

@@ -139,10 +139,6 @@ void CKaroView::RemoveTrayNotice() {
   if (tray_ && tray_->IsShown()) tray_->Remove();
 }
 
-bool CKaroView::IsTrayNoticeShown() const {
-  return tray_ && tray_->IsShown();
-}
-
 // --- connection handling ---
 
 void CKaroView::OnFirstConnectTimer() {

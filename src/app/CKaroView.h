@@ -43,7 +43,6 @@ class CKaroView : public QWidget {
   // The notification balloon (or, without a tray, the banner inside the window).
   void ShowTrayNotice(const QString& text, const QString& title, int milliseconds);
   void RemoveTrayNotice();
-  bool IsTrayNoticeShown() const;
 
   // Connection handling.
   bool TryConnect(int noticeMilliseconds);
@@ -52,7 +51,6 @@ class CKaroView : public QWidget {
   void OnSyncComplete();
   void RefreshAfterSync();
   bool AwaitingFirstSync() const { return awaitingFirstSync_; }
-  bool MismatchWarningArmed() const { return mismatchWarningArmed_; }
   bool IsMeterTimerActive() const { return meterTimer_.isActive(); }
 
  signals:

@@ -133,9 +133,4 @@ void ShellServices::OnMessageBox(const LinkMessageBox& box) {
       Qt::QueuedConnection);
 }
 
-void ShellServices::OnReaderEnded() {
-  QMetaObject::invokeMethod(
-      this, [this] { emit ReaderEnded(); }, Qt::QueuedConnection);
-}
-
 }  // namespace v7

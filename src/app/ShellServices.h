@@ -20,8 +20,8 @@ struct MachineSeams;
 
 // The machine side of the program as the windows see it: the parameter image, the link,
 // the hot-plug notices and the synchronisation workers. Everything that happens on another
-// thread (a learned key, a finished synchronisation, a reader that ended, a hot-plug
-// notice) arrives here as a signal on the user-interface thread.
+// thread (a learned key, a finished synchronisation, a hot-plug notice) arrives here as a signal on
+// the user-interface thread.
 class ShellServices : public QObject, private LinkObserver {
   Q_OBJECT
 
@@ -56,13 +56,11 @@ class ShellServices : public QObject, private LinkObserver {
   void DeviceRemoved(const QString& devicePath);
   void SyncFinished(int direction);
   void KeyLearned(int code);
-  void ReaderEnded();
   void LinkMessage(const QString& caption, const QString& text, bool error);
 
  private:
   void OnKeyLearned(int code) override;
   void OnMessageBox(const LinkMessageBox& box) override;
-  void OnReaderEnded() override;
   void DrainHotplugEvents();
   void CreateSimulatedMachine();
 

@@ -9,13 +9,19 @@
 #include "app/ScreenshotTrigger.h"
 #include "link/Trace.h"
 
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("v7-control"));
-  QApplication::setApplicationVersion(QStringLiteral(V7_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("v7-control"));
+namespace {
 
-  const v7::AppOptions options = v7::AppOptions::Parse(QApplication::arguments());
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Parsed before the windowing system is reached, so --help and --version need no display.
+  const v7::AppOptions options = v7::AppOptions::Parse(Arguments(argc, argv));
   if (!options.error.isEmpty()) {
     std::fprintf(stderr, "v7-control: %s\n%s", qPrintable(options.error),
                  qPrintable(v7::AppOptions::HelpText()));
@@ -30,6 +36,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (options.trace) v7::SetTraceEnabled(true);
+
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("v7-control"));
+  QApplication::setApplicationVersion(QStringLiteral(V7_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("v7-control"));
 
   v7::AppSeams seams;
   seams.machine.simulate = options.simulate;
