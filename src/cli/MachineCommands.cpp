@@ -189,6 +189,11 @@ int RunBackup(CliContext& context, CommandArgs args) {
   if (args.size() != 1) return PrintUsage(context, "backup");
   const std::string& path = args[0];
   return WithMachine(context, [&](MachineSession& session) {
+    if (!session.ParametersRead()) {
+      context.err.Error("the machine's parameters were not read (it reports model \"" +
+                        session.Image().modelName + "\"); nothing written");
+      return kExitFailure;
+    }
     const FileResult written = WriteFileAtomically(path, EncodeModeFile(session.Image()));
     return written.ok ? kExitOk : PrintFileError(context, "write", path, written.errorCode);
   });

@@ -3,6 +3,7 @@
 #include "cli/CliText.h"
 #include "link/HidapiBackend.h"
 #include "sim/SimulatedBackend.h"
+#include "sync/ModelCheck.h"
 
 namespace v7 {
 namespace {
@@ -64,6 +65,10 @@ int MachineSession::Connect() {
 
 bool MachineSession::AwaitReply() {
   return link_->AwaitReply(kReplyWait);
+}
+
+bool MachineSession::ParametersRead() const {
+  return IsExpectedModelExact(image_.modelName);
 }
 
 int MachineSession::Synchronise(SyncKind kind, int pendingModeIndex) {

@@ -32,6 +32,11 @@ class MachineSession {
   // Waits until the last request's reply has been stored. False when it never came.
   bool AwaitReply();
 
+  // False when the read sequence stopped after the identity requests, as it does for a model
+  // name that passes the check only by ignoring letter case: the image then holds start-up
+  // values, not the machine's parameters.
+  bool ParametersRead() const;
+
   ParameterImage& Image() { return image_; }
   DeviceLink& Link() { return *link_; }
   ParameterAccessors& Accessors() { return accessors_; }

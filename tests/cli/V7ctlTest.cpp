@@ -96,6 +96,17 @@ TEST(V7ctl, AnotherModelGetsTwoRequestsThenGoodbyeAndExitThree) {
   EXPECT_TRUE(r.out.empty());
 }
 
+TEST(V7ctl, BackupRefusesWhenTheReadStoppedAtTheIdentity) {
+  // "v7" passes the model check but stops the read sequence: the image holds start-up
+  // values, which must not be saved as the machine's.
+  TempDir dir;
+  const std::string path = dir.Path("x.V7M");
+  const Result r = RunCli({"--sim-model", "v7", "backup", path});
+  EXPECT_EQ(r.code, 4);
+  EXPECT_NE(r.err.find("v7ctl: the machine's parameters were not read"), std::string::npos);
+  EXPECT_FALSE(fs::exists(path));
+}
+
 TEST(V7ctl, InfoPrintsTheIdentityAndMode) {
   const Result r = RunCli({"--simulate", "--sim-latency", "0", "info"});
   ASSERT_EQ(r.code, 0) << r.err;
