@@ -152,5 +152,15 @@ TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
   EXPECT_EQ(first->windowTitle(), QStringLiteral("Information"));
 }
 
+TEST_F(ShellFixture, ANewNoticeReplacesTheOldAndRestartsItsTime) {
+  Start(1);
+  app->View()->ShowTrayNotice(QStringLiteral("first"), QStringLiteral("Information"), 5000);
+  app->View()->ShowTrayNotice(QStringLiteral("second"), QStringLiteral("Information"), 60);
+  EXPECT_TRUE(tray.IsShown());
+  EXPECT_EQ(tray.notices.back().text, QStringLiteral("second"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !tray.IsShown(); }, kWaitMs));
+  EXPECT_EQ(tray.removals, 1);
+}
+
 }  // namespace
 }  // namespace v7::test
