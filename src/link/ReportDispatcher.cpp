@@ -145,9 +145,9 @@ void ReportDispatcher::StoreLevels(const Report& report) {
 void ReportDispatcher::StoreDspWords(const Report& report) {
   const DspField* field = FindDspField(report.Address());
   if (field == nullptr) return;
-  if (!DecodeDspField(image_.dsp, *field, report.Data(), report.DataLength())) {
-    Trace("DSP reply shorter than its field ignored");
-  }
+  // The words are decoded from where they stand whatever the length byte says: a machine that
+  // answers a two-word read with a short length byte must not have its values dropped.
+  DecodeDspField(image_.dsp, *field, report.Data(), kMaxReportData);
 }
 
 void ReportDispatcher::StoreAutoSub(const Report& report) {

@@ -138,11 +138,17 @@ TEST_F(ReportDispatcherTest, DspReadsDecodeByAddress) {
   EXPECT_EQ(image.dsp, expected);
 }
 
-TEST_F(ReportDispatcherTest, DspReadsAtOtherAddressesOrTooShortChangeNothing) {
+TEST_F(ReportDispatcherTest, DspReadsAtOtherAddressesChangeNothing) {
   const DspParams before = image.dsp;
   dispatcher.HandleReport(DataReply(kCmdReadDsp, 500, 4, {0, 0x40, 0, 0}));
-  dispatcher.HandleReport(DataReply(kCmdReadDsp, kDspMainMix, 4, {0, 0x40, 0, 0}));
   EXPECT_EQ(image.dsp, before);
+}
+
+TEST_F(ReportDispatcherTest, DspPairDecodesBothWordsWhateverTheLengthByteSays) {
+  dispatcher.HandleReport(
+      DataReply(kCmdReadDsp, kDspMainMix, 4, {0x00, 0x40, 0x26, 0xE7, 0x00, 0x80, 0x00, 0x00}));
+  EXPECT_EQ(image.dsp.mainMic, -6);
+  EXPECT_EQ(image.dsp.mainMusic, 0);
 }
 
 TEST_F(ReportDispatcherTest, MemoryRepliesFillTheEqArea) {
