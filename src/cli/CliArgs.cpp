@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "files/AsciiCase.h"
+
 namespace v7 {
 namespace {
 
@@ -23,13 +25,6 @@ std::optional<int> ParseNameOrIndex(std::string_view text,
 }
 
 }  // namespace
-
-std::string AsciiLower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 std::optional<int> ParseInt(std::string_view text, int min, int max) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);

@@ -21,6 +21,4 @@ std::optional<int> ParseFilterType(std::string_view text);
 // 0..5 or mic, music, echo, main, center, sub in any letter case.
 std::optional<int> ParsePage(std::string_view text);
 
-std::string AsciiLower(std::string_view text);
-
 }  // namespace v7

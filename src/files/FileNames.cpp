@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "files/AsciiCase.h"
+
 namespace v7 {
 namespace {
 
@@ -32,15 +34,6 @@ constexpr std::array<ModePrefix, 12> kModePrefixes{{
 std::string_view FileNameOf(std::string_view path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-// The prefixes are ASCII or Chinese, so lower-casing ASCII letters is all the comparison
-// needs; UTF-8 bytes of other characters pass through unchanged.
-std::string AsciiLower(std::string_view text) {
-  std::string out(text);
-  for (char& ch : out)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  return out;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "files/AsciiCase.h"
 #include "files/AtomicFile.h"
 
 namespace v7 {
@@ -91,11 +92,7 @@ std::u16string GetVersion(const uint8_t* in) {
 }
 
 bool IsCurrentVersion(const std::u16string& version) {
-  const std::u16string_view current = kStartupFileVersion;
-  auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c; };
-  return version.size() == current.size() &&
-         std::equal(version.begin(), version.end(), current.begin(),
-                    [&](char16_t a, char16_t b) { return lower(a) == lower(b); });
+  return EqualsIgnoringAsciiCase<char16_t>(version, kStartupFileVersion);
 }
 
 }  // namespace
