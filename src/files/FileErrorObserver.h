@@ -5,7 +5,8 @@
 namespace v7 {
 
 // Where a file operation reports a failure the user must see. The GUI shows a warning box
-// with the caption and text; the command line prints the text.
+// with the caption and text. (v7ctl calls the file functions below this layer and prints the
+// system's reason instead.)
 class FileErrorObserver {
  public:
   virtual ~FileErrorObserver() = default;
