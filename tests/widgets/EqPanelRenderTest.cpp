@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFontDatabase>
 #include <QRect>
 #include <cmath>
 #include <functional>
@@ -191,6 +192,24 @@ TEST_F(EqPanelRenderTest, GridFollowsTheSizeAfterAResize) {
   const QImage image = PaintPanel(panel_);
   ASSERT_EQ(image.size(), QSize(700, 300));
   EXPECT_TRUE(IsNear(image.pixelColor(300, small.Bottom() + 1), outerGrid, 0));
+}
+
+// With Tahoma's narrow metrics (or its condensed stand-in) the "10kHz" label and the "12kHz"
+// label beside it, 32 px apart at this width, leave a clear column between them.
+TEST_F(EqPanelRenderTest, TenAndTwelveKilohertzLabelsDoNotTouchAtFullWidth) {
+  if (!QFontDatabase::hasFamily("Tahoma") && !QFontDatabase::hasFamily("DejaVu Sans Condensed")) {
+    GTEST_SKIP() << "no narrow label font installed";
+  }
+  const QImage image = PaintPanel(panel_);
+  const double middle = (geometry_.XOfFrequency(10000) + geometry_.XOfFrequency(13000)) / 2;
+  const int top = geometry_.Bottom() + 4;
+  const PixelTest ink = [](QColor c) { return c.red() > 0x30; };
+  bool clearColumn = false;
+  for (int x = static_cast<int>(middle) - 2; x <= static_cast<int>(middle) + 2 && !clearColumn;
+       ++x) {
+    clearColumn = CountPixels(image, QRect(x, top, 1, kHeight - top), ink) == 0;
+  }
+  EXPECT_TRUE(clearColumn);
 }
 
 double DistanceToPolyline(const QPointF& p, const QPolygonF& line) {
