@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -162,6 +163,28 @@ TEST_F(ButtonFixture, NewPicturesRebuildTheSurfacesOverTheSameBackground) {
   Drawn();
   EXPECT_TRUE(button_->IsRendered());
   EXPECT_EQ(button_->StateSurface(Surface::StandardNormal).pixel(0, 0), kParentColour);
+}
+
+// A parent whose every column has its own colour, so a capture from the wrong place shows.
+class StripedParent : public QWidget {
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    for (int x = 0; x < width(); ++x) painter.fillRect(x, 0, 1, height(), QColor(x % 256, 0, 0));
+  }
+};
+
+TEST(GdipButtonTest, CapturesTheParentsPixelsUnderItsOwnRectangle) {
+  StripedParent parent;
+  parent.resize(300, 100);
+  auto* button = new CGdipButton(&parent);
+  ASSERT_TRUE(button->SetStandardImage(432));
+  button->setGeometry(QRect(QPoint(40, 20), button->sizeHint()));
+  parent.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+  button->grab();
+  // The artwork's transparent corner shows the parent's column 40.
+  EXPECT_EQ(button->StateSurface(Surface::StandardNormal).pixel(0, 0), qRgb(40, 0, 0));
 }
 
 TEST(GdipButtonTest, WithoutAlternateShowsTheStandardPicture) {
