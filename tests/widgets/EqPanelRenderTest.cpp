@@ -212,6 +212,30 @@ TEST_F(EqPanelRenderTest, TenAndTwelveKilohertzLabelsDoNotTouchAtFullWidth) {
   EXPECT_TRUE(clearColumn);
 }
 
+// The spline closing a band's area overshoots sideways where it turns sharply (a pass filter's
+// vertical ends, a shelf's step off the 0 dB line); the area stays within the plot's columns
+// instead of tinting the scale labels and the right margin.
+TEST_F(EqPanelRenderTest, SelectedAreaStaysWithinThePlotColumns) {
+  const PixelTest tinted = [](QColor c) { return c.red() != c.green() || c.green() != c.blue(); };
+  const QRect leftOfPlot(0, geometry_.Top(), geometry_.Left() - 1, kHeight - geometry_.Top());
+  const QRect rightOfPlot(geometry_.Right() + 2, geometry_.Top(), kWidth, kHeight);
+  struct Case {
+    FilterType type;
+    float frequency;
+    float gain;
+  };
+  for (const Case& c : {Case{FilterType::Lp, 6000, 0}, Case{FilterType::Hp, 200, 0},
+                        Case{FilterType::Ls, 300, 9}, Case{FilterType::Hs, 3000, -9}}) {
+    panel_.SetBandType(6, c.type);
+    panel_.Band(6).frequency = c.frequency;
+    panel_.SetBandGain(6, c.gain);
+    panel_.SetSelectedBand(6);
+    const QImage image = PaintPanel(panel_);
+    EXPECT_EQ(CountPixels(image, leftOfPlot, tinted), 0) << static_cast<int>(c.type);
+    EXPECT_EQ(CountPixels(image, rightOfPlot, tinted), 0) << static_cast<int>(c.type);
+  }
+}
+
 double DistanceToPolyline(const QPointF& p, const QPolygonF& line) {
   double best = 1e9;
   for (qsizetype i = 1; i < line.size(); ++i) {

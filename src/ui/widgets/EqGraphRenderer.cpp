@@ -296,9 +296,15 @@ void EqGraphRenderer::DrawSelectedFill(QPainter& p, const EqGraphGeometry& g,
   points.front() = pass ? QPointF(points[1].x(), g.ClientHeight()) : QPointF(g.Left(), middle);
   points.back() =
       pass ? QPointF(points[kResponsePoints].x(), g.ClientHeight()) : QPointF(g.Right(), middle);
+  // Where the outline turns sharply (a pass filter's vertical ends, a shelf stepping off the
+  // 0 dB line) the spline swings out sideways, past the first and last points; the area is kept
+  // to the plot's columns so it never tints the scale labels or the right margin.
+  p.save();
+  p.setClipRect(QRectF(g.Left(), 0, g.Width(), g.ClientHeight()));
   p.setPen(Qt::NoPen);
   p.setBrush(FillColour(scene.identity));
   p.drawPolygon(EqGraphSpline::Closed(points), Qt::OddEvenFill);
+  p.restore();
 }
 
 void EqGraphRenderer::DrawMarker(QPainter& p, const EqGraphGeometry& g, const EqGraphScene& scene,
