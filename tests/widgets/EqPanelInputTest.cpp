@@ -149,6 +149,21 @@ TEST_F(EqPanelInputTest, LeftPressPicksTheLowestBandWithinTenPixels) {
   EXPECT_EQ(panel_.SelectedBand(), -1) << "ten pixels away is a miss";
 }
 
+// The pointer is compared with the markers 16 px below the top, the plot 18 px: the ten-pixel
+// pick zone reaches 11 px above a marker but only 7 px below it.
+TEST_F(EqPanelInputTest, PickZoneSitsTwoPixelsAboveTheMarker) {
+  const EqGraphGeometry g(kWidth, kHeight);
+  const QPoint marker(g.Left() + B(4).markerX, g.Top() + B(4).markerY);
+  struct Case {
+    int dy;
+    int selected;
+  };
+  for (const Case& c : {Case{-11, 4}, Case{-12, -1}, Case{7, 4}, Case{8, -1}}) {
+    QTest::mouseClick(&panel_, Qt::LeftButton, Qt::NoModifier, marker + QPoint(0, c.dy));
+    EXPECT_EQ(panel_.SelectedBand(), c.selected) << c.dy;
+  }
+}
+
 TEST_F(EqPanelInputTest, BackgroundClickClearsSelectionAndNotifiesOnRelease) {
   SelectWithClick(2);
   const QPoint empty = AtMarker(panel_, 2, 0, 80);
