@@ -146,6 +146,19 @@ TEST_F(SmallEqFixture, ClickIsReportedWithTheControlId) {
   EXPECT_EQ(clicks.at(0).at(0).toInt(), kPanelId);
 }
 
+// Through the window, as a real click arrives: the press passes the panel's parent first.
+TEST(SmallEqPanelTest, ClickInsideADialogIsReported) {
+  QWidget dialog;
+  dialog.resize(400, 200);
+  auto* panel = new CSmallEqPanel(&dialog, kPanelId);
+  panel->setGeometry(QRect(QPoint(30, 20), QSize(282, 136)));
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QSignalSpy clicks(panel, &CSmallEqPanel::clicked);
+  QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 70));
+  EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST_F(SmallEqFixture, GridFollowsTheSize) {
   panel_.grab();
   EXPECT_EQ(panel_.GridSize(), QSize(282, 136));
