@@ -217,7 +217,8 @@ TEST_F(EqPanelRenderTest, TenAndTwelveKilohertzLabelsDoNotTouchAtFullWidth) {
 // instead of tinting the scale labels and the right margin.
 TEST_F(EqPanelRenderTest, SelectedAreaStaysWithinThePlotColumns) {
   const PixelTest tinted = [](QColor c) { return c.red() != c.green() || c.green() != c.blue(); };
-  const QRect leftOfPlot(0, geometry_.Top(), geometry_.Left() - 1, kHeight - geometry_.Top());
+  // Between the right-aligned gain labels and the plot, so no text falls in it.
+  const QRect leftOfPlot(geometry_.Left() - 4, geometry_.Top(), 3, kHeight - geometry_.Top());
   const QRect rightOfPlot(geometry_.Right() + 2, geometry_.Top(), kWidth, kHeight);
   struct Case {
     FilterType type;
@@ -231,8 +232,8 @@ TEST_F(EqPanelRenderTest, SelectedAreaStaysWithinThePlotColumns) {
     panel_.SetBandGain(6, c.gain);
     panel_.SetSelectedBand(6);
     const QImage image = PaintPanel(panel_);
-    EXPECT_EQ(CountPixels(image, leftOfPlot, tinted), 0) << static_cast<int>(c.type);
-    EXPECT_EQ(CountPixels(image, rightOfPlot, tinted), 0) << static_cast<int>(c.type);
+    EXPECT_EQ(CountPixels(image, leftOfPlot, tinted), 0) << "left " << static_cast<int>(c.type);
+    EXPECT_EQ(CountPixels(image, rightOfPlot, tinted), 0) << "right " << static_cast<int>(c.type);
   }
 }
 
