@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -13,6 +14,7 @@ namespace {
 constexpr int kMargin = 12;
 constexpr int kIconPixels = 32;
 constexpr int kWidth = 280;
+constexpr int kTextSpacing = 4;
 
 }  // namespace
 
@@ -32,8 +34,10 @@ BannerTrayNotice::BannerTrayNotice(QWidget* host) : QFrame(host) {
   text_->setWordWrap(true);
 
   auto* texts = new QVBoxLayout;
+  texts->setSpacing(kTextSpacing);
   texts->addWidget(title_);
   texts->addWidget(text_);
+  texts->addStretch();
   auto* row = new QHBoxLayout(this);
   row->addWidget(icon, 0, Qt::AlignTop);
   row->addLayout(texts, 1);
@@ -46,7 +50,9 @@ BannerTrayNotice::BannerTrayNotice(QWidget* host) : QFrame(host) {
 void BannerTrayNotice::Show(const QString& title, const QString& text, int /*milliseconds*/) {
   title_->setText(title);
   text_->setText(text);
-  adjustSize();
+  // The wrapped text decides the height for the fixed width.
+  const QLayout* rows = layout();
+  resize(kWidth, rows->hasHeightForWidth() ? rows->heightForWidth(kWidth) : sizeHint().height());
   PlaceInCorner();
   show();
   raise();

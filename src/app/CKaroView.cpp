@@ -14,6 +14,7 @@
 #include "app/SettingsStore.h"
 #include "app/ShellServices.h"
 #include "app/SystemTrayNotice.h"
+#include "link/Commands.h"
 #include "link/Trace.h"
 #include "params/ParameterImage.h"
 #include "sync/SyncCompletion.h"
@@ -27,7 +28,6 @@ constexpr int kFirstNoticeMs = 5000;
 constexpr int kArrivalNoticeMs = 4000;
 constexpr int kRemovalNoticeMs = 5000;
 constexpr int kAfterSyncPauseMs = 150;
-constexpr uint8_t kCmdLevelMeters = 13;
 
 constexpr TextPair kInfoCaption{"信息", "Information"};
 constexpr TextPair kConnectedNotice{"设备已连接，同步中……", "Device connected!"};
@@ -202,7 +202,7 @@ void CKaroView::AskToSaveAfterRemoval() {
 
 void CKaroView::OnMeterTimer() {
   if (app_.Image().syncComplete && app_.meterPollEnabled)
-    app_.Services().SendCommand(kCmdLevelMeters);
+    app_.Services().SendCommand(kCmdGetLevels);
 }
 
 void CKaroView::OnSyncComplete() {
