@@ -120,6 +120,22 @@ TEST_F(MainRibbonTest, WheelOverMusicVolAtTheTopSendsTheVolumeTwice) {
   EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), (std::vector<int>{kMicVolumeWord, kMicVolumeWord}));
 }
 
+// On the second tab the handler reads the second tab's slider: both sends still carry the new
+// volume, never the old one in between.
+TEST_F(MainRibbonTest, WheelOnTheSoundTabSendsTheNewVolumeTwice) {
+  Start(true, 1);
+  bar().setActiveTab(Id::kSoundTab);
+  image().dsp.micVolume = -10;
+  ribbon->RefreshRibbonVolumes();
+  EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupMicVol), 120));
+  EXPECT_EQ(image().dsp.micVolume, -9);
+  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[0]), -9);
+  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -9);
+  const std::vector<Report> writes = Sent(kCmdWriteDsp);
+  ASSERT_EQ(DspAddresses(writes), (std::vector<int>{kMicVolumeWord, kMicVolumeWord}));
+  EXPECT_TRUE(std::equal(writes[0].Data(), writes[0].Data() + 4, writes[1].Data()));
+}
+
 TEST_F(MainRibbonTest, WheelOverTheLoadModeGroupDoesNothing) {
   Start(true, 0);
   EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupLoadMode), 120));

@@ -182,9 +182,12 @@ bool RibbonCommands::HandleWheel(const QPoint& globalPosition, int delta) {
   } else {
     return true;
   }
-  const int step = delta > 0 ? 1 : -1;
+  // Both sliders take the new position before either issues its command: the handler reads the
+  // slider of the tab in front, so it sends the new volume both times, never the old one.
+  const int position = bar_.sliderPosition(sliders[Id::kInputTab]) + (delta > 0 ? 1 : -1);
+  for (int each = 0; each < Id::kTabCount; ++each) bar_.setSliderPosition(sliders[each], position);
   for (int each = 0; each < Id::kTabCount; ++each) {
-    if (RibbonStepSlider* slider = bar_.slider(sliders[each])) slider->stepBy(step);
+    if (RibbonStepSlider* slider = bar_.slider(sliders[each])) slider->issueCommand();
   }
   return true;
 }

@@ -55,8 +55,7 @@ bool RibbonStepSlider::moveTo(int position) {
   return position_ != before;
 }
 
-void RibbonStepSlider::stepBy(int delta) {
-  moveTo(position_ + delta);
+void RibbonStepSlider::issueCommand() {
   emit positionCommand(position_);
 }
 

@@ -19,8 +19,8 @@ class RibbonStepSlider : public QWidget {
   int maximum() const { return maximum_; }
   // Moves the thumb without issuing the command; the value is clamped to the range.
   void setPosition(int position);
-  // Moves by delta (clamped) and issues the command, as a wheel notch does.
-  void stepBy(int delta);
+  // Issues the command with the current position, as a wheel notch does after moving the thumb.
+  void issueCommand();
 
   QRect thumbRect() const;
   QRect trackRect() const;
