@@ -201,13 +201,15 @@ TEST_P(RibbonBarTest, ElementsIssueTheirIdsAndShortcutsTheFileCommands) {
 TEST(RibbonAppMenuTest, RecentEntriesReportTheirPath) {
   RibbonBar bar;
   RibbonLayout::Build(bar, 1);
-  bar.appMenu()->setRecentFiles({"/tmp/a/m2.V7M", "/tmp/b/show.V7M"});
+  bar.appMenu()->setRecentFiles({"/tmp/a/m2.V7M", "/tmp/b/show.V7M", "/tmp/c/rock&roll.V7M"});
   QSignalSpy chosen(&bar, &RibbonBar::recentFileChosen);
   QSignalSpy commands(&bar, &RibbonBar::command);
   bar.show();
   bar.openAppMenu();
-  ASSERT_EQ(bar.appMenu()->recentButtons().size(), 2);
+  ASSERT_EQ(bar.appMenu()->recentButtons().size(), 3);
   EXPECT_EQ(bar.appMenu()->recentButtons()[1]->text(), QStringLiteral("&2 show.V7M"));
+  // Only the number is a mnemonic; the name's '&' is drawn as it is.
+  EXPECT_EQ(bar.appMenu()->recentButtons()[2]->text(), QStringLiteral("&3 rock&&roll.V7M"));
   QTest::mouseClick(bar.appMenu()->recentButtons()[1], Qt::LeftButton);
   ASSERT_EQ(chosen.size(), 1);
   EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("/tmp/b/show.V7M"));

@@ -95,7 +95,9 @@ void RibbonAppMenu::setRecentFiles(const QStringList& paths) {
   recentFiles_ = paths;
   for (int index = 0; index < paths.size(); ++index) {
     const QString path = paths[index];
-    const QString label = QStringLiteral("&%1 %2").arg(index + 1).arg(QFileInfo(path).fileName());
+    // The number is the entry's mnemonic; an '&' in the file name is shown as it is.
+    const QString name = QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"));
+    const QString label = QStringLiteral("&%1 %2").arg(index + 1).arg(name);
     auto* entry = new RibbonButton(kNoId, RibbonButton::Kind::Label, label, this);
     entry->setToolTip(path);
     entry->setFixedSize(kRecentWidth - kMargin, kRecentHeight);

@@ -19,9 +19,14 @@ constexpr int kPadding = 4;
 constexpr qreal kCornerRadius = 3.0;
 constexpr int kDrawFlags = Qt::TextShowMnemonic | Qt::AlignVCenter | Qt::AlignLeft;
 
+// The text as drawn with mnemonics: a single '&' marks the next character, "&&" shows one '&'.
 QString VisibleText(const QString& text) {
-  QString visible = text;
-  return visible.remove(QLatin1Char('&'));
+  QString visible;
+  for (qsizetype index = 0; index < text.size(); ++index) {
+    if (text[index] == u'&' && index + 1 < text.size()) ++index;
+    visible += text[index];
+  }
+  return visible;
 }
 
 }  // namespace
