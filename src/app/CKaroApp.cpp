@@ -217,8 +217,8 @@ void CKaroApp::RefreshOpenDialogs() {}
 
 void CKaroApp::ShowAboutBox() {
   const ParameterImage& image = Image();
-  MachineReadout readout{IsLinkOpen(), QString::fromStdString(image.modelName),
-                         QString::fromStdString(image.mcuVersion), image.protocolVersion};
+  MachineReadout readout{IsLinkOpen(), QString::fromLatin1(image.modelName),
+                         QString::fromLatin1(image.mcuVersion), image.protocolVersion};
   CAboutDlg dialog(readout, meterPollEnabled, mainFrame_.get());
   connect(&dialog, &CAboutDlg::MeterPollChanged, this,
           [this](bool enabled) { meterPollEnabled = enabled; });
