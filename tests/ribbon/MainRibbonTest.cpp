@@ -136,6 +136,29 @@ TEST_F(MainRibbonTest, WheelOnTheSoundTabSendsTheNewVolumeTwice) {
   EXPECT_TRUE(std::equal(writes[0].Data(), writes[0].Data() + 4, writes[1].Data()));
 }
 
+// Touchpads and fine wheels report parts of a notch; only whole notches move the volume.
+TEST_F(MainRibbonTest, WheelFractionsMoveTheVolumeOncePerWholeNotch) {
+  Start(true, 1);
+  image().dsp.micVolume = -20;
+  ribbon->RefreshRibbonVolumes();
+  const QPoint mic = GroupCentre(bar(), Id::kGroupMicVol);
+  EXPECT_TRUE(TurnWheel(*ribbon, mic, 40));
+  EXPECT_TRUE(TurnWheel(*ribbon, mic, 40));
+  EXPECT_TRUE(Sent(kCmdWriteDsp).empty());
+  EXPECT_TRUE(TurnWheel(*ribbon, mic, 40));
+  EXPECT_EQ(image().dsp.micVolume, -19);
+  EXPECT_EQ(Sent(kCmdWriteDsp).size(), 2u);
+  // Turning back drops what was collected the other way.
+  TurnWheel(*ribbon, mic, 80);
+  TurnWheel(*ribbon, mic, -60);
+  EXPECT_EQ(image().dsp.micVolume, -19);
+  TurnWheel(*ribbon, mic, -60);
+  EXPECT_EQ(image().dsp.micVolume, -20);
+  TurnWheel(*ribbon, mic, 240);
+  EXPECT_EQ(image().dsp.micVolume, -18);
+  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:62"));
+}
+
 TEST_F(MainRibbonTest, WheelOverTheLoadModeGroupDoesNothing) {
   Start(true, 0);
   EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupLoadMode), 120));

@@ -1,6 +1,7 @@
 #include "ui/ribbon/RibbonCommands.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "app/CKaroApp.h"
 #include "app/CKaroView.h"
@@ -27,6 +28,8 @@ namespace Text = RibbonText;
 
 // The volumes are shown to the user as dB + 80, so 0..85.
 constexpr int kDisplayOffset = 80;
+// The wheel's angle for one notch, in eighths of a degree.
+constexpr int kWheelNotch = 120;
 
 struct VolumeChannel {
   const int* sliders;
@@ -182,14 +185,29 @@ bool RibbonCommands::HandleWheel(const QPoint& globalPosition, int delta) {
   } else {
     return true;
   }
-  // Both sliders take the new position before either issues its command: the handler reads the
-  // slider of the tab in front, so it sends the new volume both times, never the old one.
-  const int position = bar_.sliderPosition(sliders[Id::kInputTab]) + (delta > 0 ? 1 : -1);
+  const int notches = TakeWheelNotches(delta);
+  for (int notch = 0; notch < std::abs(notches); ++notch) StepVolume(sliders, notches > 0 ? 1 : -1);
+  return true;
+}
+
+// Fine-grained wheels and touchpads report fractions of a notch: only whole notches move the
+// volume, and turning back drops what was collected the other way.
+int RibbonCommands::TakeWheelNotches(int delta) {
+  if ((wheelRemainder_ > 0 && delta < 0) || (wheelRemainder_ < 0 && delta > 0)) wheelRemainder_ = 0;
+  wheelRemainder_ += delta;
+  const int notches = wheelRemainder_ / kWheelNotch;
+  wheelRemainder_ -= notches * kWheelNotch;
+  return notches;
+}
+
+// Both sliders take the new position before either issues its command: the handler reads the
+// slider of the tab in front, so it sends the new volume both times, never the old one.
+void RibbonCommands::StepVolume(const int* sliders, int step) {
+  const int position = bar_.sliderPosition(sliders[Id::kInputTab]) + step;
   for (int each = 0; each < Id::kTabCount; ++each) bar_.setSliderPosition(sliders[each], position);
   for (int each = 0; each < Id::kTabCount; ++each) {
     if (RibbonStepSlider* slider = bar_.slider(sliders[each])) slider->issueCommand();
   }
-  return true;
 }
 
 void RibbonCommands::ResetMachine() {

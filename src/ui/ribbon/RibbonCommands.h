@@ -27,7 +27,8 @@ class RibbonCommands {
   void Execute(int id, int value);
   void OpenRecentFile(const QString& path);
   // A wheel turn from the view or the ribbon: true when it was meant for the ribbon (over a
-  // volume group it moves both sliders one step; elsewhere on the tab it is dropped).
+  // volume group each whole notch moves both sliders one step; elsewhere on the tab it is
+  // dropped).
   bool HandleWheel(const QPoint& globalPosition, int delta);
   // Puts a volume on both sliders and read-outs without sending anything.
   void ShowVolume(Channel channel, int dB, int trailingSpaces);
@@ -38,6 +39,8 @@ class RibbonCommands {
   bool ExecuteVolumeCommand(int id);
   bool ExecuteModeCommand(int id);
   void OnVolumeSlider(Channel channel);
+  int TakeWheelNotches(int delta);
+  void StepVolume(const int* sliders, int step);
   void ResetMachine();
   void ToggleEqBypass();
   void ResetEq();
@@ -48,6 +51,7 @@ class RibbonCommands {
   ModeManager& modes_;
   QWidget* owner_;
   EqTargetLookup eqTarget_;
+  int wheelRemainder_ = 0;
 };
 
 }  // namespace v7
