@@ -133,4 +133,13 @@ void ShellServices::OnMessageBox(const LinkMessageBox& box) {
       Qt::QueuedConnection);
 }
 
+// A reader that stopped on a read error has lost the machine (unplugged, or reset): that is
+// its removal, whether or not a hot-plug notice follows (none comes when watching could not
+// start). The path is taken now, so a later link on another device is not closed by it.
+void ShellServices::OnReaderEnded() {
+  const QString path = QString::fromStdString(link_->DevicePath());
+  QMetaObject::invokeMethod(
+      this, [this, path] { emit DeviceRemoved(path); }, Qt::QueuedConnection);
+}
+
 }  // namespace v7

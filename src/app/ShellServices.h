@@ -20,8 +20,8 @@ struct MachineSeams;
 
 // The machine side of the program as the windows see it: the parameter image, the link,
 // the hot-plug notices and the synchronisation workers. Everything that happens on another
-// thread (a learned key, a finished synchronisation, a hot-plug notice) arrives here as a signal on
-// the user-interface thread.
+// thread (a learned key, a finished synchronisation, a lost device, a hot-plug notice) arrives
+// here as a signal on the user-interface thread.
 class ShellServices : public QObject, private LinkObserver {
   Q_OBJECT
 
@@ -40,7 +40,6 @@ class ShellServices : public QObject, private LinkObserver {
   void CloseUsbDevice() { link_->CloseUsbDevice(); }
   void CloseUsbDeviceWithGoodbye() { link_->CloseUsbDeviceWithGoodbye(); }
   int SendCommand(uint8_t code, std::initializer_list<uint8_t> args = {});
-  bool IsOpenDevice(const std::string& devicePath) const;
   void Sleep(int milliseconds);
 
   // Starts a read or write worker; SyncFinished follows when it has ended. False when a
@@ -61,6 +60,7 @@ class ShellServices : public QObject, private LinkObserver {
  private:
   void OnKeyLearned(int code) override;
   void OnMessageBox(const LinkMessageBox& box) override;
+  void OnReaderEnded() override;
   void DrainHotplugEvents();
   void CreateSimulatedMachine();
 

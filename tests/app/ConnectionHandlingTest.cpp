@@ -85,6 +85,24 @@ TEST_F(ShellFixture, RemovalDuringTheFirstSyncOnlyNotices) {
   EXPECT_FALSE(app->View()->IsMeterTimerActive());
 }
 
+TEST_F(ShellFixture, AReadErrorWithoutAHotplugNoticeIsTheMachinesRemoval) {
+  // Hot-plug notices come from a bystander that never changes: only the reader sees the loss.
+  SimulatedMachine bystander;
+  SimulatedHotplugMonitor deaf{bystander};
+  SettingsStore(settingsPath).SetLanguage(1);
+  AppSeams seams = Seams();
+  seams.machine.hotplug = &deaf;
+  app = std::make_unique<CKaroApp>(seams);
+  ASSERT_TRUE(app->InitInstance());
+  ASSERT_TRUE(WaitForFirstSync());
+  ASSERT_TRUE(app->View()->IsMeterTimerActive());
+  machine.Disappear();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->IsLinkOpen(); }, kWaitMs));
+  EXPECT_EQ(tray.notices.back().text, QStringLiteral("Device Disconnected!"));
+  EXPECT_FALSE(app->View()->IsMeterTimerActive());
+  app.reset();  // before the monitor it watches
+}
+
 TEST_F(ShellFixture, ArrivalReconnectsWithAFourSecondNotice) {
   Start(0);
   ASSERT_TRUE(WaitForFirstSync());
