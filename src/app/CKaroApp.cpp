@@ -134,7 +134,8 @@ bool CKaroApp::IsLinkOpen() const {
 // --- information box ---
 
 void CKaroApp::ShowInfo(const QString& text, int milliseconds) {
-  if (!infoBox_) infoBox_ = new CInfoDlg(uiLanguage, mainFrame_.get());
+  // A box that has just closed is hidden but only deleted later: it must not take the message.
+  if (!infoBox_ || !infoBox_->isVisible()) infoBox_ = new CInfoDlg(uiLanguage, mainFrame_.get());
   infoBox_->ShowMessage(text, milliseconds);
 }
 

@@ -152,6 +152,17 @@ TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
   EXPECT_EQ(first->windowTitle(), QStringLiteral("Information"));
 }
 
+TEST_F(ShellFixture, ShowInfoRightAfterTheBoxClosedOpensANewOne) {
+  Start(1);
+  app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
+  app->InfoBox()->close();  // its close button; the box is deleted at the next loop pass
+  app->ShowInfo(QStringLiteral("Setting valid"), 1100);
+  QTest::qWait(20);
+  ASSERT_NE(app->InfoBox(), nullptr);
+  EXPECT_TRUE(app->InfoBox()->isVisible());
+  EXPECT_EQ(app->InfoBox()->Message(), QStringLiteral("Setting valid"));
+}
+
 TEST_F(ShellFixture, ANewNoticeReplacesTheOldAndRestartsItsTime) {
   Start(1);
   app->View()->ShowTrayNotice(QStringLiteral("first"), QStringLiteral("Information"), 5000);
