@@ -84,6 +84,20 @@ TEST_F(ShellFixture, ClosingWithChangesButNoMachineOnlyWritesTheFile) {
   EXPECT_EQ(CountRequests(4), 0);
 }
 
+TEST_F(ShellFixture, ClosingWithTheFileDialogCancelledStoresNothingAndStillCloses) {
+  Start(1);
+  ASSERT_TRUE(WaitForFirstSync());
+  app->Image().dirty = true;
+  prompts.yesNoAnswers = {true};  // no file answer: the save dialog is cancelled
+  machine.ClearRequests();
+  app->MainFrame()->close();
+  EXPECT_EQ(prompts.OfKind(Kind::SaveFile).size(), 1u);
+  EXPECT_EQ(CountRequests(4), 0);
+  EXPECT_EQ(CountRequests(138), 1);
+  EXPECT_FALSE(app->IsLinkOpen());
+  EXPECT_FALSE(app->MainFrame()->isVisible());
+}
+
 TEST_F(ShellFixture, ClosingUnchangedAsksNothing) {
   Start(1);
   ASSERT_TRUE(WaitForFirstSync());
