@@ -2,7 +2,6 @@
 // falling) and the echo preview (on every refresh of the channel panel).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <array>
 
@@ -62,13 +61,3 @@ BENCHMARK(BM_GateData);
 
 }  // namespace
 }  // namespace v7
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
