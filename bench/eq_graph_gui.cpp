@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QMouseEvent>
 
-#include "ui/widgets/CEqPanel.h"
+#include "ui/widgets/EqGraph.h"
 #include "ui/widgets/EqGraphGeometry.h"
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr int kWidth = 1000;
 constexpr int kHeight = 450;
 
-void LoadBands(v7::CEqPanel& panel) {
+void LoadBands(v7::EqGraph& panel) {
   const float gains[10] = {3.0f, -2.5f, 1.5f, 0.0f, -4.0f, 6.0f, 2.0f, -3.0f, 4.5f, 0.0f};
   for (int i = 0; i < 10; ++i) {
     panel.SetBandGain(i, gains[i]);
@@ -22,18 +22,18 @@ void LoadBands(v7::CEqPanel& panel) {
   panel.SetSelectedBand(5);
 }
 
-void Paint(v7::CEqPanel& panel, QImage& image) {
+void Paint(v7::EqGraph& panel, QImage& image) {
   panel.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
 }
 
-void SendMouse(v7::CEqPanel& panel, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+void SendMouse(v7::EqGraph& panel, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons held) {
   QMouseEvent event(type, pos, panel.mapToGlobal(pos), button, held, Qt::NoModifier);
   QApplication::sendEvent(&panel, &event);
 }
 
 void BM_FullPaint(benchmark::State& state) {
-  v7::CEqPanel panel;
+  v7::EqGraph panel;
   panel.resize(kWidth, kHeight);
   LoadBands(panel);
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
@@ -46,14 +46,14 @@ void BM_FullPaint(benchmark::State& state) {
 BENCHMARK(BM_FullPaint)->Unit(benchmark::kMicrosecond);
 
 void BM_DragStep(benchmark::State& state) {
-  v7::CEqPanel panel;
+  v7::EqGraph panel;
   panel.resize(kWidth, kHeight);
   LoadBands(panel);
   QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
   Paint(panel, image);
   int notices = 0;
   QObject::connect(
-      &panel, &v7::CEqPanel::bandChanged, &panel,
+      &panel, &v7::EqGraph::bandChanged, &panel,
       [&notices](const v7::EqGraphBand&, int) { ++notices; }, Qt::DirectConnection);
   const v7::EqGraphBand& band = panel.Band(5);
   const QPoint grab(band.markerX + v7::EqGraphGeometry::kHitOffsetX,

@@ -4,9 +4,9 @@
 
 #include <chrono>
 
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
-#include "link/Protocol.h"
+#include "protocol/Protocol.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedMachine.h"
 

@@ -5,15 +5,15 @@
 #include <QImage>
 #include <array>
 
-#include "dsp/CompressorCurve.h"
-#include "ui/widgets/CPeakMeterCtrl.h"
-#include "ui/widgets/CSmallEqPanel.h"
+#include "dsp/GateCurve.h"
+#include "ui/widgets/LevelMeter.h"
+#include "ui/widgets/EqPreview.h"
 
 namespace v7 {
 namespace {
 
 void BM_MeterPaint(benchmark::State& state) {
-  CPeakMeterCtrl meter;
+  LevelMeter meter;
   meter.resize(162, 4);
   meter.SetBandCount(1);
   meter.SetSegmentCount(15);
@@ -29,7 +29,7 @@ void BM_MeterPaint(benchmark::State& state) {
 BENCHMARK(BM_MeterPaint);
 
 void BM_SmallPanelPaint(benchmark::State& state) {
-  CSmallEqPanel panel;
+  EqPreview panel;
   panel.resize(282, 136);
   panel.SetGain(5, 6.0f);
   panel.SetBypass(state.range(0) != 0);
@@ -44,7 +44,7 @@ BENCHMARK(BM_SmallPanelPaint)->Arg(0)->Arg(1)->ArgName("pass");
 
 // The preview reloads all seven bands on every refresh of the channel panel.
 void BM_SmallPanelRecomputeBand(benchmark::State& state) {
-  CSmallEqPanel panel;
+  EqPreview panel;
   panel.resize(282, 136);
   float gain = 0.0f;
   for (auto _ : state) {

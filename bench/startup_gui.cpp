@@ -11,9 +11,9 @@
 #include <QUuid>
 
 #include "app/AppSeams.h"
-#include "app/CKaroApp.h"
-#include "app/CKaroView.h"
-#include "app/CMainFrame.h"
+#include "app/Application.h"
+#include "app/MainView.h"
+#include "app/MainWindow.h"
 #include "app/Prompts.h"
 #include "link/Clock.h"
 #include "sim/SimulatedBackend.h"
@@ -73,7 +73,7 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
     harness.machine.Disappear();
     QElapsedTimer timer;
     timer.start();
-    v7::CKaroApp app(harness.Seams());
+    v7::Application app(harness.Seams());
     if (!app.InitInstance()) {
       state.SkipWithError("start-up failed");
       return;
@@ -92,7 +92,7 @@ BENCHMARK(BM_StartupToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond
 void BM_ResidentMemoryAfterFirstSync(benchmark::State& state) {
   for (auto _ : state) {
     Harness harness;
-    v7::CKaroApp app(harness.Seams());
+    v7::Application app(harness.Seams());
     if (!app.InitInstance()) {
       state.SkipWithError("start-up failed");
       return;

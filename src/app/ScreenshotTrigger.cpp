@@ -4,17 +4,17 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "app/CKaroApp.h"
-#include "app/CKaroView.h"
-#include "app/CMainFrame.h"
+#include "app/Application.h"
+#include "app/MainView.h"
+#include "app/MainWindow.h"
 
 namespace v7 {
 
-ScreenshotTrigger::ScreenshotTrigger(CKaroApp& app, const QString& path) : app_(app), path_(path) {
+ScreenshotTrigger::ScreenshotTrigger(Application& app, const QString& path) : app_(app), path_(path) {
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &ScreenshotTrigger::SaveAndQuit);
   timer_.start(kNoMachineDelayMs);
-  connect(app_.View(), &CKaroView::SyncHandled, this, [this] { timer_.start(kSettleDelayMs); });
+  connect(app_.View(), &MainView::SyncHandled, this, [this] { timer_.start(kSettleDelayMs); });
 }
 
 void ScreenshotTrigger::SaveAndQuit() {

@@ -6,7 +6,7 @@
 
 namespace v7 {
 
-class CKaroApp;
+class Application;
 
 // --screenshot: saves the main window to a file after the first completed synchronisation,
 // or after a few seconds when no machine shows up, and ends the program (exit code 0 when
@@ -18,12 +18,12 @@ class ScreenshotTrigger : public QObject {
   static constexpr int kNoMachineDelayMs = 3000;
   static constexpr int kSettleDelayMs = 300;  // lets the window repaint after the sync
 
-  ScreenshotTrigger(CKaroApp& app, const QString& path);
+  ScreenshotTrigger(Application& app, const QString& path);
 
  private:
   void SaveAndQuit();
 
-  CKaroApp& app_;
+  Application& app_;
   QString path_;
   QTimer timer_;
 };

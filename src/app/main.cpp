@@ -5,9 +5,9 @@
 
 #include "app/AppOptions.h"
 #include "app/AppSeams.h"
-#include "app/CKaroApp.h"
+#include "app/Application.h"
 #include "app/ScreenshotTrigger.h"
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
   v7::AppSeams seams;
   seams.machine.simulate = options.simulate;
-  v7::CKaroApp app(seams);
+  v7::Application app(seams);
   if (!app.InitInstance()) return 0;
 
   std::unique_ptr<v7::ScreenshotTrigger> screenshot;

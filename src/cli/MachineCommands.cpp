@@ -13,8 +13,8 @@
 #include "files/AtomicFile.h"
 #include "files/FileNames.h"
 #include "files/ModeFile.h"
-#include "link/Commands.h"
-#include "link/Protocol.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
 #include "sync/ModeCommands.h"
 
 namespace v7 {

@@ -5,7 +5,7 @@
 #include "cli/CliContext.h"
 #include "link/DeviceLink.h"
 #include "link/HidBackend.h"
-#include "params/ParameterAccessors.h"
+#include "edit/ParameterAccessors.h"
 #include "params/ParameterImage.h"
 #include "sim/SimulatedMachine.h"
 #include "sync/SyncCompletion.h"

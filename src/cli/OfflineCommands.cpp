@@ -7,7 +7,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliText.h"
 #include "cli/ModeFileJson.h"
-#include "dsp/CompressorCurve.h"
+#include "dsp/GateCurve.h"
 #include "dsp/ResponseMath.h"
 #include "files/AtomicFile.h"
 #include "files/FileNames.h"

@@ -9,7 +9,7 @@
 #include "cli/CliText.h"
 #include "cli/MachineCommands.h"
 #include "cli/OfflineCommands.h"
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 
 namespace v7 {
 namespace {

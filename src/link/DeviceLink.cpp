@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "link/LinkSession.h"
-#include "link/Protocol.h"
-#include "link/ReportDispatcher.h"
-#include "link/Trace.h"
+#include "protocol/Protocol.h"
+#include "protocol/ReportDispatcher.h"
+#include "protocol/Trace.h"
 
 namespace v7 {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "link/HidBackend.h"
-#include "link/LinkObserver.h"
-#include "link/ReportSink.h"
+#include "protocol/LinkObserver.h"
+#include "protocol/ReportSink.h"
 #include "link/ReportTapRelay.h"
 #include "params/ParameterImage.h"
 

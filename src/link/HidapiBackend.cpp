@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "link/HidapiDevice.h"
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 
 namespace v7 {
 namespace {

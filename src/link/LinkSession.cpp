@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 
 namespace v7 {
 

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "link/HidDevice.h"
-#include "link/ReportDispatcher.h"
+#include "protocol/ReportDispatcher.h"
 #include "link/ReportTapRelay.h"
 #include "link/SendToken.h"
 #include "params/ParameterImage.h"

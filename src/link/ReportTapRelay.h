@@ -3,7 +3,7 @@
 #include <functional>
 #include <mutex>
 
-#include "link/Report.h"
+#include "protocol/Report.h"
 
 namespace v7 {
 

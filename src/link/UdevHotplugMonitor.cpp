@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 
 namespace v7 {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 #include "sim/SimulatedMachine.h"
 
 namespace v7 {

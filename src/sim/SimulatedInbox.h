@@ -5,7 +5,7 @@
 #include <deque>
 #include <mutex>
 
-#include "link/Report.h"
+#include "protocol/Report.h"
 
 namespace v7 {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "link/Report.h"
+#include "protocol/Report.h"
 #include "params/ParameterImage.h"
 #include "sim/DelayedTasks.h"
 #include "sim/MachineParameters.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "link/Commands.h"
-#include "link/Protocol.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
 
 namespace v7 {
 namespace {

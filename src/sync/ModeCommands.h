@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "link/Clock.h"
-#include "link/ReportSink.h"
+#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
 
 namespace v7 {

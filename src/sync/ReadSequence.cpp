@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "link/Commands.h"
-#include "link/Protocol.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
 #include "sync/ModelCheck.h"
 
 namespace v7 {

@@ -1,6 +1,6 @@
 #include "sync/SyncWorker.h"
 
-#include "link/Trace.h"
+#include "protocol/Trace.h"
 #include "sync/ReadSequence.h"
 #include "sync/WriteSequence.h"
 

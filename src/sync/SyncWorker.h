@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "link/Clock.h"
-#include "link/ReportSink.h"
+#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
 
 namespace v7 {

@@ -2,10 +2,10 @@
 
 #include <span>
 
-#include "link/Commands.h"
-#include "link/Protocol.h"
-#include "params/CoefficientWriter.h"
-#include "params/ParameterAccessors.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
+#include "edit/CoefficientWriter.h"
+#include "edit/ParameterAccessors.h"
 
 namespace v7 {
 namespace {

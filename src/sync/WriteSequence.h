@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/ReportSink.h"
+#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
 
 namespace v7 {

@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 
 #include "ShellFixture.h"
-#include "app/CMainFrame.h"
-#include "link/Commands.h"
+#include "app/MainWindow.h"
+#include "protocol/Commands.h"
 
 namespace v7::test {
 namespace {
@@ -34,7 +34,7 @@ TEST_F(ShellFixture, MachinePresentAtStartConnectsSyncsAndPollsLevels) {
 TEST_F(ShellFixture, OtherModelGetsGoodbyeOneBoxAndNoLevelPolling) {
   machine.SetModelName("X9");
   Start(1);
-  QSignalSpy handled(app->View(), &CKaroView::SyncHandled);
+  QSignalSpy handled(app->View(), &MainView::SyncHandled);
   ASSERT_TRUE(handled.wait(kWaitMs));
   EXPECT_EQ(prompts.CountText(QStringLiteral("机器型号与软件不匹配!")), 1);
   EXPECT_EQ(prompts.records.back().caption, QStringLiteral("错误"));
@@ -77,7 +77,7 @@ TEST_F(ShellFixture, RemovalDuringTheFirstSyncOnlyNotices) {
   app->Image().dirty = true;
   WaitForFirstSync([&] { machine.Disappear(); });
   ASSERT_TRUE(sawSyncDialog);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->SyncDialog(); }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !app->RunningSyncDialog(); }, kWaitMs));
   EXPECT_TRUE(prompts.OfKind(Kind::AskYesNo).empty());
   ASSERT_GE(tray.notices.size(), 2u);
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("Device Disconnected!"));
@@ -92,7 +92,7 @@ TEST_F(ShellFixture, AReadErrorWithoutAHotplugNoticeIsTheMachinesRemoval) {
   SettingsStore(settingsPath).SetLanguage(1);
   AppSeams seams = Seams();
   seams.machine.hotplug = &deaf;
-  app = std::make_unique<CKaroApp>(seams);
+  app = std::make_unique<Application>(seams);
   ASSERT_TRUE(app->InitInstance());
   ASSERT_TRUE(WaitForFirstSync());
   ASSERT_TRUE(app->View()->IsMeterTimerActive());

@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "app/AppSeams.h"
-#include "app/CKaroApp.h"
-#include "app/CKaroView.h"
+#include "app/Application.h"
+#include "app/MainView.h"
 #include "app/SettingsStore.h"
 #include "link/Clock.h"
 #include "params/ParameterImage.h"
@@ -46,7 +46,7 @@ class ShellFixture : public ::testing::Test {
 
   void Start(int language = 1) {
     SettingsStore(settingsPath).SetLanguage(language);
-    app = std::make_unique<CKaroApp>(Seams());
+    app = std::make_unique<Application>(Seams());
     ASSERT_TRUE(app->InitInstance());
   }
 
@@ -55,7 +55,7 @@ class ShellFixture : public ::testing::Test {
     QTimer probe;
     probe.setInterval(2);
     QObject::connect(&probe, &QTimer::timeout, [&] {
-      if (sawSyncDialog || !app->SyncDialog()) return;
+      if (sawSyncDialog || !app->RunningSyncDialog()) return;
       sawSyncDialog = true;
       if (whileSyncDialogShows) whileSyncDialogShows();
     });
@@ -87,7 +87,7 @@ class ShellFixture : public ::testing::Test {
   ScriptedPrompts prompts;
   RecordingTrayNotice tray;
   bool sawSyncDialog = false;
-  std::unique_ptr<CKaroApp> app;  // last: goes first
+  std::unique_ptr<Application> app;  // last: goes first
 };
 
 }  // namespace v7::test

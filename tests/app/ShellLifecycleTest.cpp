@@ -7,10 +7,10 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/SingleInstance.h"
-#include "ui/dialogs/CAboutDlg.h"
-#include "ui/dialogs/CInfoDlg.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/InfoBox.h"
 
 namespace v7::test {
 namespace {
@@ -20,7 +20,7 @@ using Kind = PromptRecord::Kind;
 TEST_F(ShellFixture, MainWindowTitleSizeAndLookAreFixed) {
   QSettings(settingsPath, QSettings::IniFormat).setValue("Workspace/ApplicationLook", 212);
   Start(1);
-  CMainFrame* frame = app->MainFrame();
+  MainWindow* frame = app->MainFrame();
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("DSP-V7-v1.4"));
   EXPECT_EQ(frame->minimumSize(), QSize(880, 620));
   EXPECT_EQ(frame->property("Tonvia-V7v1.1").toInt(), 1);
@@ -35,7 +35,7 @@ TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
   Start(1);
   app->MainFrame()->showMinimized();
   QTest::qWait(10);
-  CKaroApp second(Seams());
+  Application second(Seams());
   EXPECT_FALSE(second.InitInstance());
   EXPECT_EQ(second.MainFrame(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !app->MainFrame()->isMinimized(); }, kWaitMs));
@@ -137,7 +137,7 @@ TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
   Start(1);
   ASSERT_TRUE(WaitForFirstSync());
   QTimer::singleShot(50, [] {
-    auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+    auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(about->PeakSwitchVisible());
     QTest::keyRelease(about, Qt::Key_F11);
@@ -159,9 +159,9 @@ TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
 TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
   Start(1);
   app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
-  CInfoDlg* first = app->InfoBox();
+  InfoBox* first = app->ShownInfoBox();
   app->ShowInfo(QStringLiteral("Setting valid"), 1100);
-  EXPECT_EQ(app->InfoBox(), first);
+  EXPECT_EQ(app->ShownInfoBox(), first);
   EXPECT_EQ(first->Message(), QStringLiteral("Setting valid"));
   EXPECT_EQ(first->windowTitle(), QStringLiteral("Information"));
 }
@@ -169,12 +169,12 @@ TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
 TEST_F(ShellFixture, ShowInfoRightAfterTheBoxClosedOpensANewOne) {
   Start(1);
   app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
-  app->InfoBox()->close();  // its close button; the box is deleted at the next loop pass
+  app->ShownInfoBox()->close();  // its close button; the box is deleted at the next loop pass
   app->ShowInfo(QStringLiteral("Setting valid"), 1100);
   QTest::qWait(20);
-  ASSERT_NE(app->InfoBox(), nullptr);
-  EXPECT_TRUE(app->InfoBox()->isVisible());
-  EXPECT_EQ(app->InfoBox()->Message(), QStringLiteral("Setting valid"));
+  ASSERT_NE(app->ShownInfoBox(), nullptr);
+  EXPECT_TRUE(app->ShownInfoBox()->isVisible());
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Setting valid"));
 }
 
 TEST_F(ShellFixture, ANewNoticeReplacesTheOldAndRestartsItsTime) {

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "support/ScriptedPrompts.h"
-#include "ui/dialogs/CAboutDlg.h"
-#include "ui/dialogs/CInfoDlg.h"
-#include "ui/dialogs/CSynDlg.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/InfoBox.h"
+#include "ui/dialogs/SyncDialog.h"
 
 namespace v7 {
 namespace {
@@ -25,8 +25,8 @@ T* ChildWithId(QWidget* parent, int id) {
 
 // --- information box ---
 
-TEST(CInfoDlg, TitleByLanguageAndANewMessageRestartsTheTime) {
-  QPointer<CInfoDlg> box = new CInfoDlg(1, nullptr);
+TEST(InfoBox, TitleByLanguageAndANewMessageRestartsTheTime) {
+  QPointer<InfoBox> box = new InfoBox(1, nullptr);
   EXPECT_EQ(box->windowTitle(), QStringLiteral("Information"));
   box->ShowMessage(QStringLiteral("first"), 5000);
   box->ShowMessage(QStringLiteral("Setting valid"), 1100);
@@ -36,15 +36,15 @@ TEST(CInfoDlg, TitleByLanguageAndANewMessageRestartsTheTime) {
   delete box;
 }
 
-TEST(CInfoDlg, DeletesItselfWhenItsTimeIsUpOrItIsClosed) {
-  QPointer<CInfoDlg> timed = new CInfoDlg(0, nullptr);
+TEST(InfoBox, DeletesItselfWhenItsTimeIsUpOrItIsClosed) {
+  QPointer<InfoBox> timed = new InfoBox(0, nullptr);
   EXPECT_EQ(timed->windowTitle(), QStringLiteral("信息"));
   timed->ShowMessage(QStringLiteral("x"), 20);
   EXPECT_TRUE(QTest::qWaitFor([&] { return timed.isNull(); }, 2000));
 
-  QPointer<CInfoDlg> closed = new CInfoDlg(0, nullptr);
+  QPointer<InfoBox> closed = new InfoBox(0, nullptr);
   closed->ShowMessage(QStringLiteral("x"), 60000);
-  auto* button = ChildWithId<QPushButton>(closed, CInfoDlg::kCloseId);
+  auto* button = ChildWithId<QPushButton>(closed, InfoBox::kCloseId);
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), QStringLiteral("关闭"));
   QTest::keyClick(closed, Qt::Key_Return);  // Enter does nothing
@@ -55,11 +55,11 @@ TEST(CInfoDlg, DeletesItselfWhenItsTimeIsUpOrItIsClosed) {
 
 // --- sync dialog ---
 
-TEST(CSynDlg, StepsEvery100msWrapsAt100AndFinishEndsIt) {
+TEST(SyncDialog, StepsEvery100msWrapsAt100AndFinishEndsIt) {
   test::ScriptedPrompts prompts;
-  CSynDlg dialog(1, prompts, nullptr);
+  SyncDialog dialog(1, prompts, nullptr);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Synchronize"));
-  auto* text = ChildWithId<QLabel>(&dialog, CSynDlg::kTextId);
+  auto* text = ChildWithId<QLabel>(&dialog, SyncDialog::kTextId);
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->text(), QStringLiteral("Please wait a moment……"));
   EXPECT_EQ(dialog.cursor().shape(), Qt::WaitCursor);
@@ -77,9 +77,9 @@ TEST(CSynDlg, StepsEvery100msWrapsAt100AndFinishEndsIt) {
   EXPECT_TRUE(prompts.records.empty());
 }
 
-TEST(CSynDlg, TimeOutClosesItAndShowsTheErrorBox) {
+TEST(SyncDialog, TimeOutClosesItAndShowsTheErrorBox) {
   test::ScriptedPrompts prompts;
-  CSynDlg dialog(0, prompts, nullptr, 50);  // the 20 s time-out shortened for the test
+  SyncDialog dialog(0, prompts, nullptr, 50);  // the 20 s time-out shortened for the test
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("同步过程"));
   bool visibleWhenTold = true;
   prompts.onPrompt = [&](const test::PromptRecord&) { visibleWhenTold = dialog.isVisible(); };
@@ -94,8 +94,8 @@ TEST(CSynDlg, TimeOutClosesItAndShowsTheErrorBox) {
 
 // --- About box ---
 
-TEST(CAboutDlg, DisconnectedShowsOnlyFixedLinesUntilF11) {
-  CAboutDlg about(MachineReadout{}, true, nullptr);
+TEST(AboutDialog, DisconnectedShowsOnlyFixedLinesUntilF11) {
+  AboutDialog about(MachineReadout{}, true, nullptr);
   about.show();
   EXPECT_EQ(about.windowTitle(), QStringLiteral("关于 V7 Control"));
   EXPECT_FALSE(about.MachineLinesVisible());
@@ -103,25 +103,25 @@ TEST(CAboutDlg, DisconnectedShowsOnlyFixedLinesUntilF11) {
   QTest::keyRelease(&about, Qt::Key_F11);
   EXPECT_TRUE(about.MachineLinesVisible());
   EXPECT_TRUE(about.PeakSwitchVisible());
-  auto* peak = ChildWithId<QCheckBox>(&about, CAboutDlg::kPeakSwitchId);
+  auto* peak = ChildWithId<QCheckBox>(&about, AboutDialog::kPeakSwitchId);
   ASSERT_NE(peak, nullptr);
   EXPECT_EQ(peak->text(), QStringLiteral("Peak开关"));
   EXPECT_TRUE(peak->isChecked());
 }
 
-TEST(CAboutDlg, ConnectedShowsVersionsAndThePeakSwitchReportsChanges) {
-  CAboutDlg about(MachineReadout{true, QStringLiteral("V7"), QStringLiteral("2016-05-20"), 3},
+TEST(AboutDialog, ConnectedShowsVersionsAndThePeakSwitchReportsChanges) {
+  AboutDialog about(MachineReadout{true, QStringLiteral("V7"), QStringLiteral("2016-05-20"), 3},
                   false, nullptr);
   about.show();
-  auto* versions = ChildWithId<QLabel>(&about, CAboutDlg::kVersionsId);
+  auto* versions = ChildWithId<QLabel>(&about, AboutDialog::kVersionsId);
   ASSERT_NE(versions, nullptr);
   EXPECT_TRUE(versions->isVisible());
   EXPECT_EQ(about.VersionsText(), QStringLiteral("MCU版本:2016-05-20 通信版本:03"));
   EXPECT_EQ(about.ModelText(), QStringLiteral("机器型号:V7"));
 
-  QSignalSpy changed(&about, &CAboutDlg::MeterPollChanged);
+  QSignalSpy changed(&about, &AboutDialog::MeterPollChanged);
   QTest::keyRelease(&about, Qt::Key_F11);
-  auto* peak = ChildWithId<QCheckBox>(&about, CAboutDlg::kPeakSwitchId);
+  auto* peak = ChildWithId<QCheckBox>(&about, AboutDialog::kPeakSwitchId);
   EXPECT_FALSE(peak->isChecked());
   peak->click();
   ASSERT_EQ(changed.size(), 1);

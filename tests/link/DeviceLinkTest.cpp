@@ -4,11 +4,11 @@
 #include <future>
 #include <thread>
 
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
-#include "link/Protocol.h"
-#include "link/RecordingObserver.h"
-#include "link/TraceCapture.h"
+#include "protocol/Protocol.h"
+#include "protocol/RecordingObserver.h"
+#include "protocol/TraceCapture.h"
 #include "params/DspFieldTable.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedMachine.h"

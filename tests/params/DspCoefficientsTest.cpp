@@ -44,7 +44,7 @@ TEST_P(ComputeDspCoefficientsTest, MatchesReferenceWords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, ComputeDspCoefficientsTest, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& caseInfo) { return std::string(caseInfo.param.name); });
 
 TEST(ComputeDspCoefficients, FlatPeqAndOffArePassThroughWhateverFrequencyAndQ) {
   const DspCoefficients unity{0, 0, kUnity, 0, 0};

@@ -7,11 +7,11 @@
 #include <QWheelEvent>
 #include <string>
 
-#include "app/ShellServices.h"
-#include "link/Commands.h"
-#include "params/ParameterAccessors.h"
+#include "app/MachineConnection.h"
+#include "protocol/Commands.h"
+#include "edit/ParameterAccessors.h"
 #include "ribbon/RibbonAppFixture.h"
-#include "ui/dialogs/CInfoDlg.h"
+#include "ui/dialogs/InfoBox.h"
 #include "ui/ribbon/EqCommandTarget.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonButton.h"
@@ -174,7 +174,7 @@ TEST_F(MainRibbonTest, WithoutTheMachineResetAndRemoteDoNothingButMuteStillToggl
   QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
   QTest::mouseClick(bar().button(Id::kRemoteLearning), Qt::LeftButton);
   EXPECT_TRUE(prompts.records.empty());
-  EXPECT_EQ(app->InfoBox(), nullptr);
+  EXPECT_EQ(app->ShownInfoBox(), nullptr);
   QTest::mouseClick(bar().buttons(Id::kMusicMute[1]).first(), Qt::LeftButton);
   EXPECT_EQ(image().dsp.musicMute, 1);
   EXPECT_TRUE(bar().isChecked(Id::kMusicMute[0]));
@@ -197,9 +197,9 @@ TEST_F(MainRibbonTest, ResetAsksAndRestartsTheMachineOnYes) {
   const std::vector<Report> resets = Sent(kCmdReset);
   ASSERT_EQ(resets.size(), 1u);
   EXPECT_EQ(resets[0].bytes[2], kResetMagic);
-  ASSERT_NE(app->InfoBox(), nullptr);
-  EXPECT_EQ(app->InfoBox()->Message(), QString::fromUtf8("机器正在重启……"));
-  EXPECT_GT(app->InfoBox()->RemainingMilliseconds(), 7000);
+  ASSERT_NE(app->ShownInfoBox(), nullptr);
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("机器正在重启……"));
+  EXPECT_GT(app->ShownInfoBox()->RemainingMilliseconds(), 7000);
 }
 
 TEST_F(MainRibbonTest, StatusPanesFollowTheLinkAndTheMode) {
@@ -216,7 +216,7 @@ TEST_F(MainRibbonTest, StatusPanesFollowTheLinkAndTheMode) {
   // No channel panel offers the EQ commands yet.
   EXPECT_FALSE(status.bypassCheck()->isEnabled());
 
-  app->Services().CloseUsbDevice();
+  app->Connection().CloseUsbDevice();
   app->uiLanguage = 0;
   ribbon->UpdateCommandUI();
   EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态：未连接"));

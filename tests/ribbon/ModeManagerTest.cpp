@@ -7,9 +7,9 @@
 #include <ostream>
 
 #include "app/RecentFileList.h"
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "ribbon/RibbonAppFixture.h"
-#include "ui/dialogs/CInfoDlg.h"
+#include "ui/dialogs/InfoBox.h"
 #include "ui/ribbon/ModeManager.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonButton.h"
@@ -89,15 +89,15 @@ TEST_F(ModeManagerTest, SavingAModeAsksStoresWaitsAndTells) {
   EXPECT_EQ(ModesSent(kCmdStoreMode), std::vector<uint8_t>{0});
   EXPECT_FALSE(image().dirty);
   EXPECT_EQ(clock.Requested() - before, std::chrono::milliseconds(500));
-  ASSERT_NE(app->InfoBox(), nullptr);
-  EXPECT_EQ(app->InfoBox()->Message(), QStringLiteral("Saving Mode 1 ……"));
-  EXPECT_GT(app->InfoBox()->RemainingMilliseconds(), 2000);
+  ASSERT_NE(app->ShownInfoBox(), nullptr);
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Saving Mode 1 ……"));
+  EXPECT_GT(app->ShownInfoBox()->RemainingMilliseconds(), 2000);
   EXPECT_EQ(ribbon->StatusBar()->modePane()->text(), QStringLiteral("Current Mode:Mode1"));
 
   app->uiLanguage = 0;
   prompts.yesNoAnswers = {true};
   modes().SaveMachineMode(3);
-  EXPECT_EQ(app->InfoBox()->Message(), QString::fromUtf8("正在储存模式四,请稍等"));
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("正在储存模式四,请稍等"));
   prompts.yesNoAnswers = {false};
   modes().SaveMachineMode(1);
   EXPECT_EQ(ModesSent(kCmdStoreMode), (std::vector<uint8_t>{0, 3}));
@@ -172,13 +172,13 @@ TEST_F(ModeManagerTest, FileCommandsAskForTheMachineFirst) {
   QTest::keyClick(host, Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(prompts.OfKind(Kind::SaveFile).empty());
   EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("never.V7M"))));
-  ASSERT_NE(app->InfoBox(), nullptr);
-  EXPECT_EQ(app->InfoBox()->Message(), QStringLiteral("Please connect device!"));
+  ASSERT_NE(app->ShownInfoBox(), nullptr);
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Please connect device!"));
   app->uiLanguage = 0;
   modes().OpenModeFile();
   EXPECT_TRUE(prompts.OfKind(Kind::OpenFile).empty());
-  EXPECT_EQ(app->InfoBox()->Message(), QString::fromUtf8("请先连接设备!"));
-  EXPECT_LE(app->InfoBox()->RemainingMilliseconds(), 1100);
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("请先连接设备!"));
+  EXPECT_LE(app->ShownInfoBox()->RemainingMilliseconds(), 1100);
 }
 
 TEST_F(ModeManagerTest, SavingAFileStoresTheCurrentModeThenWritesIt) {
@@ -226,7 +226,7 @@ TEST_F(ModeManagerTest, RecentEntriesThatAreGoneOrNotModeFilesAreRemoved) {
   EXPECT_EQ(recent.Entries(), QStringList{kept});
 
   image().fileVersion = u"other";
-  QSignalSpy syncs(app->View(), &CKaroView::SyncHandled);
+  QSignalSpy syncs(app->View(), &MainView::SyncHandled);
   bar().openAppMenu();
   QTest::mouseClick(bar().appMenu()->recentButtons().value(0), Qt::LeftButton);
   EXPECT_EQ(image().fileVersion, u"Ver1.0.1") << "the file was read";

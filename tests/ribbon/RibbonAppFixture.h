@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app/AppSeams.h"
-#include "app/CKaroApp.h"
-#include "app/CKaroView.h"
+#include "app/Application.h"
+#include "app/MainView.h"
 #include "link/Clock.h"
 #include "link/DeviceLink.h"
 #include "params/ParameterImage.h"
@@ -58,13 +58,13 @@ class RibbonAppFixture : public ::testing::Test {
     seams.machine.backend = &backend;
     seams.machine.hotplug = &hotplug;
     seams.machine.clock = &clock;
-    app = std::make_unique<CKaroApp>(seams);
+    app = std::make_unique<Application>(seams);
     ASSERT_TRUE(app->InitInstance());
     if (connected) {
       ASSERT_TRUE(QTest::qWaitFor(
           [this] { return app->IsLinkOpen() && !app->View()->AwaitingFirstSync(); }, kWaitMs));
     } else {
-      QTest::qWait(CKaroView::kFirstConnectDelayMs + 50);
+      QTest::qWait(MainView::kFirstConnectDelayMs + 50);
     }
   }
 
@@ -107,7 +107,7 @@ class RibbonAppFixture : public ::testing::Test {
   ScriptedPrompts prompts;
   RecordingTrayNotice tray;
   QTemporaryDir folder;
-  std::unique_ptr<CKaroApp> app;
+  std::unique_ptr<Application> app;
   QMainWindow* host = nullptr;
   MainRibbon* ribbon = nullptr;
 };

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <ostream>
 
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/RecentFileList.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/ribbon/RibbonAppMenu.h"
@@ -33,7 +33,7 @@ TEST_P(RibbonScreenshotTest, SavesTheMainWindow) {
   ASSERT_TRUE(QDir().mkpath(folderName));
   const Shot shot = GetParam();
   StartApp(shot.connected, shot.language);
-  CMainFrame* frame = app->MainFrame();
+  MainWindow* frame = app->MainFrame();
   auto* mainRibbon = dynamic_cast<MainRibbon*>(frame->Ribbon());
   ASSERT_NE(mainRibbon, nullptr);
   // The pointer rests over the empty view, so no element shows its hover shade.

@@ -4,10 +4,10 @@
 #include <chrono>
 #include <thread>
 
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
-#include "link/Protocol.h"
-#include "link/RecordingObserver.h"
+#include "protocol/Protocol.h"
+#include "protocol/RecordingObserver.h"
 #include "params/DspFieldTable.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedHotplugMonitor.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "params/AccessorsRecordingSink.h"
+#include "edit/AccessorsRecordingSink.h"
 #include "sync/ModeCommands.h"
 #include "sync/ModelCheck.h"
 

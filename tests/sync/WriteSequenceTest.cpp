@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "SimulatedLinkFixture.h"
-#include "params/AccessorsRecordingSink.h"
+#include "edit/AccessorsRecordingSink.h"
 #include "params/DspCoefficients.h"
-#include "params/ParameterAccessors.h"
+#include "edit/ParameterAccessors.h"
 #include "sim/MachineParameters.h"
 #include "sync/WriteSequence.h"
 

@@ -12,10 +12,10 @@
 #include <functional>
 #include <vector>
 
-#include "ui/widgets/CGdipButton.h"
-#include "ui/widgets/CPeakMeterCtrl.h"
-#include "ui/widgets/CSmallEqPanel.h"
-#include "ui/widgets/CXBmpSlider.h"
+#include "ui/widgets/ImageButton.h"
+#include "ui/widgets/LevelMeter.h"
+#include "ui/widgets/EqPreview.h"
+#include "ui/widgets/ImageSlider.h"
 
 namespace v7 {
 namespace {
@@ -69,13 +69,13 @@ QImage Grab(QWidget* widget) {
   return widget->grab().toImage();
 }
 
-Row SliderRow(Host& host, const CXBmpSlider::Artwork& artwork, int minimum, int maximum,
+Row SliderRow(Host& host, const ImageSlider::Artwork& artwork, int minimum, int maximum,
               std::array<int, 3> positions, const QString& title) {
   Row row{title, {}};
   const std::array<QString, 3> looks = {QStringLiteral("normal"), QStringLiteral("focused"),
                                         QStringLiteral("disabled")};
   for (std::size_t i = 0; i < looks.size(); ++i) {
-    CXBmpSlider slider(host.Window());
+    ImageSlider slider(host.Window());
     slider.LoadArtwork(artwork);
     slider.setGeometry(QRect(kAwayFromPointer, slider.sizeHint()));
     slider.SetRange(minimum, maximum);
@@ -90,8 +90,8 @@ Row SliderRow(Host& host, const CXBmpSlider::Artwork& artwork, int minimum, int 
 }
 
 Shot ButtonShot(Host& host, int standard, int alternate, const QString& text, bool showAlternate,
-                const std::function<void(CGdipButton&)>& state, const QString& caption) {
-  CGdipButton button(host.Window());
+                const std::function<void(ImageButton&)>& state, const QString& caption) {
+  ImageButton button(host.Window());
   button.SetStandardImage(standard);
   if (alternate != 0) button.SetAlternateImage(alternate);
   button.setText(text);
@@ -103,9 +103,9 @@ Shot ButtonShot(Host& host, int standard, int alternate, const QString& text, bo
 }
 
 Row PageButtonRow(Host& host) {
-  auto none = [](CGdipButton&) {};
-  auto hover = [](CGdipButton& b) { Hover(&b); };
-  auto press = [](CGdipButton& b) { b.setDown(true); };
+  auto none = [](ImageButton&) {};
+  auto hover = [](ImageButton& b) { Hover(&b); };
+  auto press = [](ImageButton& b) { b.setDown(true); };
   return {QStringLiteral("Image buttons (page 话筒 432/438, MUSIC 449/450)"),
           {ButtonShot(host, 432, 438, {}, false, none, QStringLiteral("standard")),
            ButtonShot(host, 432, 438, {}, false, hover, QStringLiteral("standard, hover")),
@@ -116,8 +116,8 @@ Row PageButtonRow(Host& host) {
 }
 
 Row DialogButtonRow(Host& host) {
-  auto none = [](CGdipButton&) {};
-  auto hover = [](CGdipButton& b) { Hover(&b); };
+  auto none = [](ImageButton&) {};
+  auto hover = [](ImageButton& b) { Hover(&b); };
   return {QStringLiteral("Back button 397 and dialog button 413 with caption"),
           {ButtonShot(host, 397, 0, {}, false, none, QStringLiteral("back")),
            ButtonShot(host, 397, 0, {}, false, hover, QStringLiteral("back, hover")),
@@ -130,7 +130,7 @@ Row DialogButtonRow(Host& host) {
 Row MeterRow(Host& host) {
   Row row{QStringLiteral("Level meter, 15 segments, 162 x 4 as on the channel panel"), {}};
   for (int level : {0, 184, 230}) {
-    CPeakMeterCtrl meter(host.Window());
+    LevelMeter meter(host.Window());
     meter.setGeometry(QRect(kAwayFromPointer, QSize(162, 4)));
     meter.SetBandCount(1);
     meter.SetSegmentCount(15);
@@ -144,8 +144,8 @@ Row MeterRow(Host& host) {
   return row;
 }
 
-Shot EqShot(Host& host, const std::function<void(CSmallEqPanel&)>& setup, const QString& caption) {
-  CSmallEqPanel panel(host.Window());
+Shot EqShot(Host& host, const std::function<void(EqPreview&)>& setup, const QString& caption) {
+  EqPreview panel(host.Window());
   panel.setGeometry(QRect(kAwayFromPointer, QSize(282, 136)));
   panel.show();
   setup(panel);
@@ -153,14 +153,14 @@ Shot EqShot(Host& host, const std::function<void(CSmallEqPanel&)>& setup, const 
 }
 
 Row SmallEqRow(Host& host) {
-  auto flat = [](CSmallEqPanel&) {};
-  auto boost = [](CSmallEqPanel& p) { p.SetGain(5, 6.0f); };
-  auto pass = [](CSmallEqPanel& p) {
+  auto flat = [](EqPreview&) {};
+  auto boost = [](EqPreview& p) { p.SetGain(5, 6.0f); };
+  auto pass = [](EqPreview& p) {
     p.SetGain(1, -5.0f);
     p.SetGain(5, 6.0f);
     p.SetBypass(true);
   };
-  auto hover = [](CSmallEqPanel& p) {
+  auto hover = [](EqPreview& p) {
     p.SetGain(0, 4.0f);
     p.SetGain(4, -6.0f);
     p.SetCurveColour(QColor(100, 100, 100));
@@ -254,9 +254,9 @@ int main(int argc, char** argv) {
   }
   v7::Host host;
   const std::vector<v7::Row> rows = {
-      v7::SliderRow(host, v7::CXBmpSlider::kHorizontalArtwork, -80, 0, {-40, -20, -60},
+      v7::SliderRow(host, v7::ImageSlider::kHorizontalArtwork, -80, 0, {-40, -20, -60},
                     QStringLiteral("Bitmap slider, horizontal (track 324, thumbs 320/369/325)")),
-      v7::SliderRow(host, v7::CXBmpSlider::kVerticalArtwork, -150, 150, {0, 80, -100},
+      v7::SliderRow(host, v7::ImageSlider::kVerticalArtwork, -150, 150, {0, 80, -100},
                     QStringLiteral("Bitmap slider, vertical (track 454, thumbs 457/456/458)")),
       v7::PageButtonRow(host),
       v7::DialogButtonRow(host),

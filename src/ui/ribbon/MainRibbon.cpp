@@ -3,9 +3,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "app/CKaroApp.h"
+#include "app/Application.h"
 #include "app/RecentFileList.h"
-#include "app/ShellServices.h"
+#include "app/MachineConnection.h"
 #include "params/ParameterImage.h"
 #include "ui/ribbon/EqCommandTarget.h"
 #include "ui/ribbon/ModeManager.h"
@@ -34,13 +34,13 @@ constexpr int kTabPages[Id::kTabCount] = {0, 3};
 
 }  // namespace
 
-MainRibbon::MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock,
+MainRibbon::MainRibbon(Application& app, QWidget* frame, Clock* clock,
                        std::function<EqCommandTarget*()> eqTarget)
     : QObject(frame),
       app_(app),
       bar_(new RibbonBar(frame)),
       statusBar_(new RibbonStatusBar(frame)),
-      modes_(std::make_unique<ModeManager>(app, clock != nullptr ? *clock : app.Services().Time(),
+      modes_(std::make_unique<ModeManager>(app, clock != nullptr ? *clock : app.Connection().Time(),
                                            frame)),
       commands_(std::make_unique<RibbonCommands>(app, *bar_, *modes_, frame, std::move(eqTarget))) {
   RibbonLayout::Build(*bar_, app_.uiLanguage);

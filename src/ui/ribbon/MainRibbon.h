@@ -14,7 +14,7 @@
 
 namespace v7 {
 
-class CKaroApp;
+class Application;
 class Clock;
 class EqCommandTarget;
 class ModeManager;
@@ -31,7 +31,7 @@ class MainRibbon : public QObject, public MainFrameRibbon {
   // `frame` is the main window: it parents both bars and owns the questions asked. The clock
   // paces the pause after a mode store (the application's clock when null); the lookup finds
   // the channel panel's EQ commands (the view's panel when empty).
-  MainRibbon(CKaroApp& app, QWidget* frame, Clock* clock = nullptr,
+  MainRibbon(Application& app, QWidget* frame, Clock* clock = nullptr,
              std::function<EqCommandTarget*()> eqTarget = {});
   ~MainRibbon() override;
 
@@ -56,7 +56,7 @@ class MainRibbon : public QObject, public MainFrameRibbon {
   void UpdateStatusBar();
   void UpdateRecentFiles();
 
-  CKaroApp& app_;
+  Application& app_;
   QPointer<RibbonBar> bar_;
   QPointer<RibbonStatusBar> statusBar_;
   std::unique_ptr<ModeManager> modes_;

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <chrono>
 
-#include "app/CKaroApp.h"
+#include "app/Application.h"
 #include "app/Prompts.h"
 #include "app/RecentFileList.h"
 #include "files/FileNames.h"
@@ -27,7 +27,7 @@ QString ModeFileFilter() {
 
 }  // namespace
 
-ModeManager::ModeManager(CKaroApp& app, Clock& clock, QWidget* owner)
+ModeManager::ModeManager(Application& app, Clock& clock, QWidget* owner)
     : app_(app), clock_(clock), owner_(owner) {}
 
 int ModeManager::language() const {

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace v7 {
 
-class CKaroApp;
+class Application;
 class Clock;
 
 class ModeManager {
@@ -16,7 +16,7 @@ class ModeManager {
   // The pause between storing a mode and telling the user about it.
   static constexpr int kStoreSettleMs = 500;
 
-  ModeManager(CKaroApp& app, Clock& clock, QWidget* owner);
+  ModeManager(Application& app, Clock& clock, QWidget* owner);
 
   void LoadMachineMode(int mode);
   void SaveMachineMode(int mode);
@@ -29,7 +29,7 @@ class ModeManager {
   int language() const;
   bool refuseWhileDisconnected();
 
-  CKaroApp& app_;
+  Application& app_;
   Clock& clock_;
   QWidget* owner_;
 };

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/CKaroApp.h"
-#include "app/CKaroView.h"
+#include "app/Application.h"
+#include "app/MainView.h"
 #include "app/Prompts.h"
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
-#include "link/Protocol.h"
-#include "params/ParameterAccessors.h"
+#include "protocol/Protocol.h"
+#include "edit/ParameterAccessors.h"
 #include "params/ParameterImage.h"
 #include "ui/ribbon/EqCommandTarget.h"
 #include "ui/ribbon/ModeManager.h"
@@ -65,12 +65,12 @@ bool IsVolumeTab(const QString& title) {
 
 }  // namespace
 
-RibbonCommands::RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
+RibbonCommands::RibbonCommands(Application& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
                                EqTargetLookup eqTarget)
     : app_(app), bar_(bar), modes_(modes), owner_(owner), eqTarget_(std::move(eqTarget)) {
   if (eqTarget_) return;
   eqTarget_ = [this]() -> EqCommandTarget* {
-    const CKaroView* view = app_.View();
+    const MainView* view = app_.View();
     return view != nullptr ? dynamic_cast<EqCommandTarget*>(view->ChannelPanel()) : nullptr;
   };
 }

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace v7 {
 
-class CKaroApp;
+class Application;
 class EqCommandTarget;
 class ModeManager;
 class RibbonBar;
@@ -21,7 +21,7 @@ class RibbonCommands {
   // Finds the channel panel's EQ commands; by default the view's panel, if it offers them.
   using EqTargetLookup = std::function<EqCommandTarget*()>;
 
-  RibbonCommands(CKaroApp& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
+  RibbonCommands(Application& app, RibbonBar& bar, ModeManager& modes, QWidget* owner,
                  EqTargetLookup eqTarget = {});
 
   void Execute(int id, int value);
@@ -46,7 +46,7 @@ class RibbonCommands {
   void ResetEq();
   int language() const;
 
-  CKaroApp& app_;
+  Application& app_;
   RibbonBar& bar_;
   ModeManager& modes_;
   QWidget* owner_;

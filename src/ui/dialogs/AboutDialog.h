@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+
+namespace v7 {
+
+// What the About box reads from the machine side.
+struct MachineReadout {
+  bool connected = false;
+  QString modelName;
+  QString mcuVersion;
+  int protocolVersion = 0;
+};
+
+// The About box (dialog 100). F11 reveals the machine's model and versions and the switch of
+// the level-meter polling ("Peak开关").
+class AboutDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kDialogId = 100;
+  static constexpr int kVersionsId = 1007;
+  static constexpr int kModelId = 1005;
+  static constexpr int kPeakSwitchId = 1045;
+  static constexpr int kOkId = 1;
+  static constexpr const char* kProductName = "V7 Control";
+
+  AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent);
+
+  bool MachineLinesVisible() const;
+  bool PeakSwitchVisible() const;
+  QString ModelText() const;
+  QString VersionsText() const;
+
+ signals:
+  void MeterPollChanged(bool enabled);
+
+ protected:
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  QLabel* AddLine(const QString& text, const QRect& rect, int id);
+  void RevealReadout();
+
+  QLabel* versions_ = nullptr;
+  QLabel* model_ = nullptr;
+  QCheckBox* peakSwitch_ = nullptr;
+};
+
+}  // namespace v7
