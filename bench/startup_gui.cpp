@@ -14,7 +14,7 @@
 #include "app/Application.h"
 #include "app/MainView.h"
 #include "app/MainWindow.h"
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 #include "link/Clock.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedHotplugMonitor.h"

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "app/TrayNotice.h"
+#include "controllers/TrayNotice.h"
 
 class QLabel;
 

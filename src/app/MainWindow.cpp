@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "app/MainView.h"
-#include "app/SettingsStore.h"
+#include "controllers/SettingsStore.h"
 #include "ui/dialogs/ProgramIcon.h"
 #include "ui/ribbon/MainRibbon.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 
 namespace v7 {
 

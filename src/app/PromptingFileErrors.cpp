@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 
 namespace v7 {
 

@@ -2,7 +2,7 @@
 
 #include <QSystemTrayIcon>
 
-#include "app/TrayNotice.h"
+#include "controllers/TrayNotice.h"
 
 namespace v7 {
 

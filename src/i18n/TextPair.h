@@ -2,15 +2,20 @@
 
 #include <QString>
 
+#include "i18n/Language.h"
+
 namespace v7 {
 
-// Texts the program composes itself exist once per language; uiLanguage picks one
-// (0 Chinese, 1 English).
+// Texts the program composes itself exist once per language.
 struct TextPair {
   const char* zh;
   const char* en;
 
-  QString In(int language) const { return QString::fromUtf8(language == 1 ? en : zh); }
+  QString In(Language language) const {
+    return QString::fromUtf8(language == Language::English ? en : zh);
+  }
+  // Transitional: callers still holding the language as a number.
+  QString In(int language) const { return In(static_cast<Language>(language)); }
 };
 
 }  // namespace v7

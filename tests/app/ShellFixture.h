@@ -17,7 +17,7 @@
 #include "app/AppSeams.h"
 #include "app/Application.h"
 #include "app/MainView.h"
-#include "app/SettingsStore.h"
+#include "controllers/SettingsStore.h"
 #include "link/Clock.h"
 #include "params/ParameterImage.h"
 #include "sim/SimulatedBackend.h"

@@ -5,8 +5,8 @@
 
 #include "ShellFixture.h"
 #include "app/MessageBoxPrompts.h"
-#include "app/RecentFileList.h"
-#include "app/SettingsStore.h"
+#include "controllers/RecentFileList.h"
+#include "controllers/SettingsStore.h"
 
 namespace v7 {
 namespace {

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 #include <ostream>
 
-#include "app/RecentFileList.h"
+#include "controllers/RecentFileList.h"
 #include "protocol/Commands.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/dialogs/InfoBox.h"

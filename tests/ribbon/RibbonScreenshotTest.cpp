@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "app/MainWindow.h"
-#include "app/RecentFileList.h"
+#include "controllers/RecentFileList.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonIds.h"

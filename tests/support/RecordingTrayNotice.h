@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "app/TrayNotice.h"
+#include "controllers/TrayNotice.h"
 
 namespace v7::test {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 
 namespace v7::test {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 #include "i18n/TextPair.h"
 #include "ui/dialogs/DialogStyle.h"
 #include "ui/dialogs/DialogUnits.h"

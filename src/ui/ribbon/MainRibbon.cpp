@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
-#include "app/RecentFileList.h"
+#include "controllers/RecentFileList.h"
 #include "app/MachineConnection.h"
 #include "params/ParameterImage.h"
 #include "ui/ribbon/EqCommandTarget.h"

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/MainFrameRibbon.h"
+#include "ui/ribbon/MainFrameRibbon.h"
 
 namespace v7 {
 

@@ -4,8 +4,8 @@
 #include <chrono>
 
 #include "app/Application.h"
-#include "app/Prompts.h"
-#include "app/RecentFileList.h"
+#include "controllers/Prompts.h"
+#include "controllers/RecentFileList.h"
 #include "files/FileNames.h"
 #include "link/Clock.h"
 #include "link/DeviceLink.h"

@@ -5,7 +5,7 @@
 
 #include "app/Application.h"
 #include "app/MainView.h"
-#include "app/Prompts.h"
+#include "controllers/Prompts.h"
 #include "protocol/Commands.h"
 #include "link/DeviceLink.h"
 #include "protocol/Protocol.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "controllers/SettingsStore.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "app/RecentFileList.h"
+#include "controllers/RecentFileList.h"
 
-#include "app/SettingsStore.h"
+#include "controllers/SettingsStore.h"
 
 namespace v7 {
 
