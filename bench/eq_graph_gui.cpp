@@ -53,7 +53,7 @@ void BM_DragStep(benchmark::State& state) {
   Paint(panel, image);
   int notices = 0;
   QObject::connect(
-      &panel, &v7::EqGraph::bandChanged, &panel,
+      &panel, &v7::EqGraph::BandChanged, &panel,
       [&notices](const v7::EqGraphBand&, int) { ++notices; }, Qt::DirectConnection);
   const v7::EqGraphBand& band = panel.Band(5);
   const QPoint grab(band.markerX + v7::EqGraphGeometry::kHitOffsetX,

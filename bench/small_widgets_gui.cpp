@@ -6,8 +6,8 @@
 #include <array>
 
 #include "dsp/GateCurve.h"
-#include "ui/widgets/LevelMeter.h"
 #include "ui/widgets/EqPreview.h"
+#include "ui/widgets/LevelMeter.h"
 
 namespace v7 {
 namespace {

@@ -51,7 +51,7 @@ TEST_F(EqGraphInputTest, ConstructionLoadsTheTenBandPreset) {
   EXPECT_EQ(fresh.SelectedBand(), -1);
   EXPECT_EQ(fresh.HoveredBand(), -1);
   EXPECT_EQ(fresh.Identity(), 0);
-  EXPECT_EQ(fresh.Language(), 0);
+  EXPECT_EQ(fresh.Language(), Language::Chinese);
   EXPECT_FALSE(fresh.Bypass());
   const std::array<float, 10> presets{31, 62, 125, 250, 500, 1000, 2000, 4000, 8000, 12000};
   for (int i = 0; i < 10; ++i) {
@@ -254,7 +254,7 @@ TEST_F(EqGraphInputTest, RightDragChangesQWithinItsLimitsAndOffersNoMenu) {
 
 TEST_F(EqGraphInputTest, RightClickOffersTheTypeMenuInTheCurrentLanguage) {
   panel_.SetBandGain(2, 6);
-  panel_.menuAnswer = 2028;  // LS
+  panel_.menuAnswer = FilterType::Ls;
   RightClick(AtMarker(panel_, 2));
   ASSERT_EQ(panel_.menuCalls, 1);
   EXPECT_EQ(panel_.menuLabels,
@@ -265,16 +265,17 @@ TEST_F(EqGraphInputTest, RightClickOffersTheTypeMenuInTheCurrentLanguage) {
   ASSERT_EQ(notices_.bands.size(), 3u);  // press, release, menu choice
   EXPECT_EQ(notices_.bands.back().type, FilterType::Ls);
 
-  panel_.SetLanguage(1);
-  panel_.menuAnswer = 0;  // dismissed
+  panel_.SetLanguage(Language::English);
+  panel_.menuAnswer = std::nullopt;  // dismissed
   notices_.Clear();
   RightClick(AtMarker(panel_, 2));
   EXPECT_EQ(panel_.menuLabels, QStringList({"PEQ", "LP", "HP", "LS", "HS"}));
   EXPECT_EQ(B(2).type, FilterType::Ls);
   EXPECT_EQ(notices_.bands.size(), 2u);
-  for (int foreign : {2024, 2030}) {
-    panel_.HandleTypeCommand(foreign);
-  }
+
+  panel_.menuAnswer = FilterType::Off;  // not one of the menu's types
+  notices_.Clear();
+  RightClick(AtMarker(panel_, 2));
   EXPECT_EQ(B(2).type, FilterType::Ls);
   EXPECT_EQ(notices_.bands.size(), 2u);
 }
@@ -298,7 +299,7 @@ TEST_F(EqGraphInputTest, OffBandCanOnlyBePickedWithTheRightButton) {
   QTest::mouseClick(&panel_, Qt::LeftButton, Qt::NoModifier, at);
   EXPECT_EQ(panel_.SelectedBand(), -1);
   EXPECT_EQ(notices_.backgroundClicks, 1);
-  panel_.menuAnswer = 2025;
+  panel_.menuAnswer = FilterType::Peq;
   RightClick(at);
   EXPECT_EQ(panel_.SelectedBand(), 7);
   EXPECT_EQ(B(7).type, FilterType::Peq);

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QWheelEvent>
+#include <optional>
 #include <vector>
 
 #include "ui/widgets/EqGraph.h"
@@ -15,15 +16,15 @@
 namespace v7::test {
 
 // A graph whose type menu never opens: it records what it would have offered and answers with
-// a scripted command.
+// a scripted choice.
 class ScriptedMenuPanel : public EqGraph {
  public:
-  int menuAnswer = 0;
+  std::optional<FilterType> menuAnswer;
   int menuCalls = 0;
   QStringList menuLabels;
 
  protected:
-  int ExecTypeMenu(const QPoint&, const QStringList& labels) override {
+  std::optional<FilterType> ExecTypeMenu(const QPoint&, const QStringList& labels) override {
     ++menuCalls;
     menuLabels = labels;
     return menuAnswer;
@@ -44,13 +45,13 @@ class NoticeRecorder {
  public:
   explicit NoticeRecorder(EqGraph& panel) {
     QObject::connect(
-        &panel, &EqGraph::bandChanged, &panel,
+        &panel, &EqGraph::BandChanged, &panel,
         [this](const EqGraphBand& b, int index) {
           bands.push_back({index, &b, b.type, b.frequency, b.gain, b.q});
         },
         Qt::DirectConnection);
     QObject::connect(
-        &panel, &EqGraph::backgroundClicked, &panel, [this] { ++backgroundClicks; },
+        &panel, &EqGraph::BackgroundClicked, &panel, [this] { ++backgroundClicks; },
         Qt::DirectConnection);
   }
   void Clear() {

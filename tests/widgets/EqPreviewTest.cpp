@@ -140,7 +140,7 @@ TEST_F(SmallEqFixture, HoverDrawsACyanFrame) {
 }
 
 TEST_F(SmallEqFixture, ClickIsReportedWithTheControlId) {
-  QSignalSpy clicks(&panel_, &EqPreview::clicked);
+  QSignalSpy clicks(&panel_, &EqPreview::Clicked);
   QTest::mouseClick(&panel_, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
   ASSERT_EQ(clicks.count(), 1);
   EXPECT_EQ(clicks.at(0).at(0).toInt(), kPanelId);
@@ -154,7 +154,7 @@ TEST(EqPreviewTest, ClickInsideADialogIsReported) {
   panel->setGeometry(QRect(QPoint(30, 20), QSize(282, 136)));
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-  QSignalSpy clicks(panel, &EqPreview::clicked);
+  QSignalSpy clicks(panel, &EqPreview::Clicked);
   QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(80, 70));
   EXPECT_EQ(clicks.count(), 1);
 }

@@ -15,8 +15,9 @@ namespace {
 using Surface = ImageButton::Surface;
 
 constexpr QRgb kParentColour = 0xFFF0FAFF;
+constexpr auto kNoSuchPicture = static_cast<Picture>(9999);
 
-// A parent that paints the panel colour, with one page button (pictures 432 / 438).
+// A parent that paints the panel colour, with one page button (the Chinese mic page).
 class ButtonFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -27,8 +28,8 @@ class ButtonFixture : public ::testing::Test {
     parent_->setPalette(palette);
     parent_->resize(300, 100);
     button_ = new ImageButton(parent_.get(), 1070);
-    ASSERT_TRUE(button_->SetStandardImage(432));
-    ASSERT_TRUE(button_->SetAlternateImage(438));
+    ASSERT_TRUE(button_->SetStandardImage(Picture::MicPageChinese));
+    ASSERT_TRUE(button_->SetAlternateImage(Picture::MicPageChineseShown));
     button_->setGeometry(QRect(QPoint(3, 0), button_->sizeHint()));
     parent_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(parent_.get()));
@@ -158,7 +159,7 @@ TEST_F(ButtonFixture, DoubleClickCountsAsASecondClick) {
 
 TEST_F(ButtonFixture, NewPicturesRebuildTheSurfacesOverTheSameBackground) {
   Drawn();
-  ASSERT_TRUE(button_->SetStandardImage(447));
+  ASSERT_TRUE(button_->SetStandardImage(Picture::MicPageEnglish));
   EXPECT_FALSE(button_->IsRendered());
   Drawn();
   EXPECT_TRUE(button_->IsRendered());
@@ -178,7 +179,7 @@ TEST(ImageButtonTest, CapturesTheParentsPixelsUnderItsOwnRectangle) {
   StripedParent parent;
   parent.resize(300, 100);
   auto* button = new ImageButton(&parent);
-  ASSERT_TRUE(button->SetStandardImage(432));
+  ASSERT_TRUE(button->SetStandardImage(Picture::MicPageChinese));
   button->setGeometry(QRect(QPoint(40, 20), button->sizeHint()));
   parent.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
@@ -189,7 +190,7 @@ TEST(ImageButtonTest, CapturesTheParentsPixelsUnderItsOwnRectangle) {
 
 TEST(ImageButtonTest, WithoutAlternateShowsTheStandardPicture) {
   ImageButton button;
-  ASSERT_TRUE(button.SetStandardImage(413));
+  ASSERT_TRUE(button.SetStandardImage(Picture::DialogButton));
   button.resize(button.sizeHint());
   button.ShowAlternate(true);
   EXPECT_FALSE(button.HasAlternate());
@@ -202,8 +203,8 @@ TEST(ImageButtonTest, WithoutAlternateShowsTheStandardPicture) {
 
 TEST(ImageButtonTest, MissingPictureLeavesTheButtonUndrawn) {
   ImageButton button;
-  EXPECT_FALSE(button.SetStandardImage(99999));
-  EXPECT_FALSE(button.SetAlternateImage(99998));
+  EXPECT_FALSE(button.SetStandardImage(kNoSuchPicture));
+  EXPECT_FALSE(button.SetAlternateImage(kNoSuchPicture));
   EXPECT_FALSE(button.HasAlternate());
   button.resize(40, 20);
   button.grab();
@@ -212,7 +213,7 @@ TEST(ImageButtonTest, MissingPictureLeavesTheButtonUndrawn) {
 
 TEST(ImageButtonTest, SuppliedBackgroundIsUsedInsteadOfACapture) {
   ImageButton button;
-  ASSERT_TRUE(button.SetStandardImage(413));
+  ASSERT_TRUE(button.SetStandardImage(Picture::DialogButton));
   button.resize(button.sizeHint());
   QImage background(button.size(), QImage::Format_ARGB32_Premultiplied);
   background.fill(Qt::magenta);

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "ui/widgets/ImageSlider.h"
-#include "ui/widgets/PngResource.h"
+#include "ui/widgets/Picture.h"
 
 namespace v7 {
 namespace {
@@ -25,8 +25,8 @@ class SliderFixture : public ::testing::Test {
     ASSERT_TRUE(slider_->LoadArtwork(artwork));
     slider_->resize(slider_->sizeHint());
     slider_->SetRange(minimum, maximum);
-    changed_ = std::make_unique<QSignalSpy>(slider_, &ImageSlider::sliderChanged);
-    focused_ = std::make_unique<QSignalSpy>(slider_, &ImageSlider::sliderFocused);
+    changed_ = std::make_unique<QSignalSpy>(slider_, &ImageSlider::ValueChanged);
+    focused_ = std::make_unique<QSignalSpy>(slider_, &ImageSlider::SliderFocused);
     parent_->show();
     parent_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(parent_.get()));
@@ -45,16 +45,16 @@ class SliderFixture : public ::testing::Test {
     QApplication::sendEvent(slider_, &wheel);
   }
 
-  // Positions carried by the change signals delivered so far.
+  // Values carried by the change signals delivered so far.
   std::vector<int> Posted() {
     QApplication::processEvents();
-    std::vector<int> positions;
+    std::vector<int> values;
     for (const QList<QVariant>& args : *changed_) {
       EXPECT_EQ(args.at(0).toInt(), kSliderId);
-      positions.push_back(args.at(1).toInt());
+      values.push_back(args.at(1).toInt());
     }
     changed_->clear();
-    return positions;
+    return values;
   }
 
   std::unique_ptr<QWidget> parent_;
@@ -67,7 +67,7 @@ TEST(ImageSliderInitialTest, StartsWithTheDocumentedValues) {
   ImageSlider slider;
   EXPECT_EQ(slider.Maximum(), 127);
   EXPECT_EQ(slider.Minimum(), 0);
-  EXPECT_EQ(slider.GetPos(), 0);
+  EXPECT_EQ(slider.Value(), 0);
   EXPECT_FALSE(slider.IsDragging());
   EXPECT_FALSE(slider.IsVertical());
   EXPECT_TRUE(slider.IsSliderEnabled());
@@ -79,10 +79,10 @@ TEST(ImageSliderInitialTest, EqualRangeEndsKeepTheThumbAtTheStart) {
   ImageSlider slider;
   ASSERT_TRUE(slider.LoadArtwork(ImageSlider::kHorizontalArtwork));
   slider.SetRange(5, 5);
-  slider.SetPos(9);
-  EXPECT_EQ(slider.GetPos(), 5);
+  slider.SetValue(9);
+  EXPECT_EQ(slider.Value(), 5);
   EXPECT_EQ(slider.ThumbPixel(), 7);
-  EXPECT_EQ(slider.PositionAtPixel(60), 5);
+  EXPECT_EQ(slider.ValueAtPixel(60), 5);
 }
 
 TEST_F(SliderFixture, ArtworkGivesTheDrawingAndThumbSizes) {
@@ -94,82 +94,82 @@ TEST_F(SliderFixture, ArtworkGivesTheDrawingAndThumbSizes) {
   EXPECT_EQ(slider_->ThumbRect().size(), QSize(9, 19));
 }
 
-TEST_F(SliderFixture, HorizontalThumbFollowsThePosition) {
+TEST_F(SliderFixture, HorizontalThumbFollowsTheValue) {
   Make(ImageSlider::kHorizontalArtwork, -80, 0);
   const std::vector<std::pair<int, int>> cases = {
       {-80, 7}, {0, 105}, {-40, 56}, {-200, 7}, {30, 105}};
-  for (const auto& [position, x] : cases) {
-    slider_->SetPos(position);
-    EXPECT_EQ(slider_->ThumbRect(), QRect(x, 3, 19, 9)) << position;
+  for (const auto& [value, x] : cases) {
+    slider_->SetValue(value);
+    EXPECT_EQ(slider_->ThumbRect(), QRect(x, 3, 19, 9)) << value;
   }
-  EXPECT_TRUE(Posted().empty()) << "SetPos posts nothing";
+  EXPECT_TRUE(Posted().empty()) << "SetValue posts nothing";
 }
 
 TEST_F(SliderFixture, ClickBesideTheThumbStepsOnceTowardsThePointer) {
   Make(ImageSlider::kHorizontalArtwork, -80, 0);
-  slider_->SetPos(-40);
+  slider_->SetValue(-40);
   Click({125, 8});
-  EXPECT_EQ(slider_->GetPos(), -39);
+  EXPECT_EQ(slider_->Value(), -39);
   Click({2, 8});
   Click({2, 8});
-  EXPECT_EQ(slider_->GetPos(), -41);
+  EXPECT_EQ(slider_->Value(), -41);
   EXPECT_EQ(Posted(), (std::vector<int>{-39, -40, -41}));
   EXPECT_TRUE(slider_->hasFocus());
 }
 
-TEST_F(SliderFixture, ClickOnTheThumbPostsTheUnchangedPositionAndDrags) {
+TEST_F(SliderFixture, ClickOnTheThumbPostsTheUnchangedValueAndDrags) {
   Make(ImageSlider::kHorizontalArtwork, -80, 0);
-  slider_->SetPos(-40);
+  slider_->SetValue(-40);
   const QPoint thumb = slider_->ThumbRect().center();
   QTest::mousePress(slider_, Qt::LeftButton, Qt::NoModifier, thumb);
   EXPECT_TRUE(slider_->IsDragging());
   EXPECT_EQ(Posted(), std::vector<int>{-40});
 
-  // The thumb's left edge follows the pointer minus half the thumb: 105 - 9 is position 0.
+  // The thumb's left edge follows the pointer minus half the thumb: 105 - 9 is value 0.
   QTest::mouseMove(slider_, QPoint(114, 8));
-  EXPECT_EQ(slider_->GetPos(), 0);
+  EXPECT_EQ(slider_->Value(), 0);
   QTest::mouseMove(slider_, QPoint(16 + 49, 8));
-  EXPECT_EQ(slider_->GetPos(), -40);
+  EXPECT_EQ(slider_->Value(), -40);
   QTest::mouseMove(slider_, QPoint(-300, 8));
-  EXPECT_EQ(slider_->GetPos(), -80);
+  EXPECT_EQ(slider_->Value(), -80);
   EXPECT_EQ(Posted(), (std::vector<int>{0, -40, -80}));
 
   QTest::mouseRelease(slider_, Qt::LeftButton, Qt::NoModifier, QPoint(-300, 8));
   EXPECT_FALSE(slider_->IsDragging());
   QTest::mouseMove(slider_, QPoint(60, 8));
-  EXPECT_EQ(slider_->GetPos(), -80) << "a move without a drag does nothing";
+  EXPECT_EQ(slider_->Value(), -80) << "a move without a drag does nothing";
   EXPECT_TRUE(Posted().empty()) << "a release posts nothing";
 }
 
 TEST_F(SliderFixture, VerticalSliderHasItsMaximumAtTheTop) {
   Make(ImageSlider::kVerticalArtwork, -150, 150);
-  slider_->SetPos(150);
+  slider_->SetValue(150);
   EXPECT_EQ(slider_->ThumbRect(), QRect(3, 7, 9, 19));
-  slider_->SetPos(0);
+  slider_->SetValue(0);
   Click({7, 125});
-  EXPECT_EQ(slider_->GetPos(), -1);
+  EXPECT_EQ(slider_->Value(), -1);
   Click({7, 1});
   Click({7, 1});
-  EXPECT_EQ(slider_->GetPos(), 1);
-  EXPECT_EQ(slider_->PositionAtPixel(7), 150);
-  EXPECT_EQ(slider_->PositionAtPixel(-40), 150);
-  EXPECT_EQ(slider_->PositionAtPixel(500), -150);
+  EXPECT_EQ(slider_->Value(), 1);
+  EXPECT_EQ(slider_->ValueAtPixel(7), 150);
+  EXPECT_EQ(slider_->ValueAtPixel(-40), 150);
+  EXPECT_EQ(slider_->ValueAtPixel(500), -150);
 }
 
 TEST_F(SliderFixture, ArrowKeysStepAndPostOtherKeysDoNot) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
   slider_->setFocus();
-  slider_->SetPos(5);
+  slider_->SetValue(5);
   const std::vector<std::pair<Qt::Key, int>> keys = {
       {Qt::Key_Left, 4}, {Qt::Key_Down, 3}, {Qt::Key_Up, 4}, {Qt::Key_Right, 5}};
   for (const auto& [key, expected] : keys) {
     QTest::keyClick(slider_, key);
-    EXPECT_EQ(slider_->GetPos(), expected) << key;
+    EXPECT_EQ(slider_->Value(), expected) << key;
   }
   QTest::keyClick(slider_, Qt::Key_A);
   QTest::keyClick(slider_, Qt::Key_PageUp);
   EXPECT_EQ(Posted(), (std::vector<int>{4, 3, 4, 5}));
-  slider_->SetPos(10);
+  slider_->SetValue(10);
   QTest::keyClick(slider_, Qt::Key_Right);
   EXPECT_EQ(Posted(), std::vector<int>{10}) << "limited to the range, posted all the same";
 }
@@ -186,27 +186,27 @@ TEST_F(SliderFixture, ClaimsArrowKeysButNotTab) {
 
 TEST_F(SliderFixture, WheelStepsOnePerMessageAndAlwaysPosts) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
-  slider_->SetPos(5);
+  slider_->SetValue(5);
   Wheel(-360);
   Wheel(15);
   Wheel(0);
-  EXPECT_EQ(slider_->GetPos(), 5);
+  EXPECT_EQ(slider_->Value(), 5);
   EXPECT_EQ(Posted(), (std::vector<int>{4, 5, 5}));
 }
 
 TEST_F(SliderFixture, DisabledSliderIgnoresMouseAndKeysButFollowsTheWheel) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
-  slider_->SetPos(5);
+  slider_->SetValue(5);
   slider_->setFocus();
   slider_->SetSliderEnabled(false);
   Click({125, 8});
   QTest::mousePress(slider_, Qt::LeftButton, Qt::NoModifier, slider_->ThumbRect().center());
   EXPECT_FALSE(slider_->IsDragging());
   QTest::keyClick(slider_, Qt::Key_Right);
-  EXPECT_EQ(slider_->GetPos(), 5);
+  EXPECT_EQ(slider_->Value(), 5);
   EXPECT_TRUE(Posted().empty());
   Wheel(120);
-  EXPECT_EQ(slider_->GetPos(), 6);
+  EXPECT_EQ(slider_->Value(), 6);
   EXPECT_EQ(Posted(), std::vector<int>{6});
 }
 
@@ -230,29 +230,29 @@ TEST_F(SliderFixture, FocusIsShownAndAnnounced) {
 
 TEST_F(SliderFixture, ChangesArriveAfterTheSlidersOwnHandling) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
-  int seenPosition = -1;
-  QObject::connect(slider_, &ImageSlider::sliderChanged,
-                   [&](int, int) { seenPosition = slider_->GetPos(); });
+  int seenValue = -1;
+  QObject::connect(slider_, &ImageSlider::ValueChanged,
+                   [&](int, int) { seenValue = slider_->Value(); });
   Click({125, 8});
   EXPECT_EQ(changed_->count(), 0) << "queued, not delivered inside the press";
   QApplication::processEvents();
-  EXPECT_EQ(seenPosition, 1);
+  EXPECT_EQ(seenValue, 1);
 }
 
 // The picture drawn at the thumb's centre for each look.
 TEST_F(SliderFixture, DrawsTheThumbLookOfItsState) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
-  slider_->SetPos(3);
+  slider_->SetValue(3);
   const QPoint centre = slider_->ThumbRect().center() + QPoint(-3, 0);
   const QPoint inThumb = centre - slider_->ThumbRect().topLeft();
   auto drawn = [&] { return slider_->grab().toImage().pixel(centre); };
-  auto picture = [&](int id) { return PngResource(id).pixel(inThumb); };
+  auto picture = [&](Picture p) { return LoadPicture(p).pixel(inThumb); };
 
-  EXPECT_EQ(drawn(), picture(320));
+  EXPECT_EQ(drawn(), picture(Picture::SliderThumb));
   slider_->setFocus();
-  EXPECT_EQ(drawn(), picture(369));
+  EXPECT_EQ(drawn(), picture(Picture::SliderThumbFocused));
   slider_->SetSliderEnabled(false);
-  EXPECT_EQ(drawn(), picture(325));
+  EXPECT_EQ(drawn(), picture(Picture::SliderThumbDisabled));
   // Outside the track's opaque parts the clear colour shows.
   EXPECT_EQ(slider_->grab().toImage().pixel(0, 0), ImageSlider::kPanelClearColour);
 }

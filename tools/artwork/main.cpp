@@ -1,8 +1,9 @@
-// Draws every picture the program loads by id, plus the program icon, into a resources
-// folder: <out>/png/<id>.png and <out>/icons/v7-control.png. Run by the `artwork` target;
-// its output is committed so that a normal build needs no generation step.
+// Draws every picture the program loads, each under its file name, into a resources folder:
+// <out>/png/<file name> and the program icon again as <out>/icons/v7-control.png. Run by the
+// `artwork` target; its output is committed so that a normal build needs no generation step.
 #include <QDir>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -10,47 +11,56 @@
 #include "ButtonArt.h"
 #include "IconArt.h"
 #include "SliderArt.h"
+#include "ui/widgets/Picture.h"
 
 namespace v7::art {
 namespace {
 
-struct Picture {
-  int id;
+constexpr int kIconPixels = 256;
+
+struct DrawnPicture {
+  Picture picture;
   QImage image;
 };
 
-struct PageButtonIds {
+struct PageButtonPictures {
   PageGlyph glyph;
   QColor accent;
   QString chineseName;
-  int chineseStandard;
-  int chineseAlternate;
+  Picture chineseStandard;
+  Picture chineseAlternate;
   QString englishName;
-  int englishStandard;
-  int englishAlternate;
+  Picture englishStandard;
+  Picture englishAlternate;
 };
 
-// Page names and accent colours as the channel panel shows them, with the picture ids
-// its buttons load.
-std::vector<PageButtonIds> PageButtons() {
+// Page names and accent colours as the channel panel shows them, with the pictures its
+// buttons load.
+std::vector<PageButtonPictures> PageButtons() {
   return {
-      {PageGlyph::Mic, QColor(255, 200, 0), QStringLiteral("话筒"), 432, 438, QStringLiteral("MIC"),
-       447, 448},
-      {PageGlyph::Music, QColor(0, 200, 255), QStringLiteral("音乐"), 433, 439,
-       QStringLiteral("MUSIC"), 449, 450},
-      {PageGlyph::Echo, QColor(228, 0, 255), QStringLiteral("回声"), 430, 436,
-       QStringLiteral("ECHO"), 443, 444},
-      {PageGlyph::MainOut, QColor(10, 211, 126), QStringLiteral("主输出"), 431, 437,
-       QStringLiteral("MAIN"), 445, 446},
-      {PageGlyph::CentreOut, QColor(10, 255, 80), QStringLiteral("中置"), 429, 435,
-       QStringLiteral("CENTER"), 441, 442},
-      {PageGlyph::SubOut, QColor(97, 119, 245), QStringLiteral("超低"), 434, 440,
-       QStringLiteral("SUB"), 451, 452},
+      {PageGlyph::Mic, QColor(255, 200, 0), QStringLiteral("话筒"), Picture::MicPageChinese,
+       Picture::MicPageChineseShown, QStringLiteral("MIC"), Picture::MicPageEnglish,
+       Picture::MicPageEnglishShown},
+      {PageGlyph::Music, QColor(0, 200, 255), QStringLiteral("音乐"), Picture::MusicPageChinese,
+       Picture::MusicPageChineseShown, QStringLiteral("MUSIC"), Picture::MusicPageEnglish,
+       Picture::MusicPageEnglishShown},
+      {PageGlyph::Echo, QColor(228, 0, 255), QStringLiteral("回声"), Picture::EchoPageChinese,
+       Picture::EchoPageChineseShown, QStringLiteral("ECHO"), Picture::EchoPageEnglish,
+       Picture::EchoPageEnglishShown},
+      {PageGlyph::MainOut, QColor(10, 211, 126), QStringLiteral("主输出"), Picture::MainPageChinese,
+       Picture::MainPageChineseShown, QStringLiteral("MAIN"), Picture::MainPageEnglish,
+       Picture::MainPageEnglishShown},
+      {PageGlyph::CentreOut, QColor(10, 255, 80), QStringLiteral("中置"),
+       Picture::CentrePageChinese, Picture::CentrePageChineseShown, QStringLiteral("CENTER"),
+       Picture::CentrePageEnglish, Picture::CentrePageEnglishShown},
+      {PageGlyph::SubOut, QColor(97, 119, 245), QStringLiteral("超低"),
+       Picture::SubwooferPageChinese, Picture::SubwooferPageChineseShown, QStringLiteral("SUB"),
+       Picture::SubwooferPageEnglish, Picture::SubwooferPageEnglishShown},
   };
 }
 
-void AddPageButtons(std::vector<Picture>& out) {
-  for (const PageButtonIds& page : PageButtons()) {
+void AddPageButtons(std::vector<DrawnPicture>& out) {
+  for (const PageButtonPictures& page : PageButtons()) {
     const PageButtonArt chinese{page.glyph, page.chineseName, page.accent, true};
     const PageButtonArt english{page.glyph, page.englishName, page.accent, false};
     out.push_back({page.chineseStandard, DrawPageButton(chinese, false)});
@@ -60,21 +70,37 @@ void AddPageButtons(std::vector<Picture>& out) {
   }
 }
 
-std::vector<Picture> AllPictures() {
-  std::vector<Picture> out = {
-      {324, DrawTrack(Qt::Horizontal)},
-      {320, DrawThumb(Qt::Horizontal, ThumbLook::Silver)},
-      {369, DrawThumb(Qt::Horizontal, ThumbLook::Gold)},
-      {325, DrawThumb(Qt::Horizontal, ThumbLook::DarkGrey)},
-      {454, DrawTrack(Qt::Vertical)},
-      {457, DrawThumb(Qt::Vertical, ThumbLook::Silver)},
-      {456, DrawThumb(Qt::Vertical, ThumbLook::Gold)},
-      {458, DrawThumb(Qt::Vertical, ThumbLook::DarkGrey)},
-      {397, DrawBackButton()},
-      {413, DrawPlainButton()},
+std::vector<DrawnPicture> DrawAll(const QImage& icon) {
+  std::vector<DrawnPicture> out = {
+      {Picture::SliderTrack, DrawTrack(Qt::Horizontal)},
+      {Picture::SliderThumb, DrawThumb(Qt::Horizontal, ThumbLook::Silver)},
+      {Picture::SliderThumbFocused, DrawThumb(Qt::Horizontal, ThumbLook::Gold)},
+      {Picture::SliderThumbDisabled, DrawThumb(Qt::Horizontal, ThumbLook::DarkGrey)},
+      {Picture::VerticalSliderTrack, DrawTrack(Qt::Vertical)},
+      {Picture::VerticalSliderThumb, DrawThumb(Qt::Vertical, ThumbLook::Silver)},
+      {Picture::VerticalSliderThumbFocused, DrawThumb(Qt::Vertical, ThumbLook::Gold)},
+      {Picture::VerticalSliderThumbDisabled, DrawThumb(Qt::Vertical, ThumbLook::DarkGrey)},
+      {Picture::BackButton, DrawBackButton()},
+      {Picture::DialogButton, DrawPlainButton()},
+      {Picture::ProgramIcon, icon},
   };
   AddPageButtons(out);
   return out;
+}
+
+// Every picture the program knows must be drawn, or the build would miss its file.
+bool DrawsEveryPicture(const std::vector<DrawnPicture>& drawn) {
+  bool ok = true;
+  for (Picture picture : AllPictures()) {
+    const bool found = std::any_of(drawn.begin(), drawn.end(), [picture](const DrawnPicture& d) {
+      return d.picture == picture;
+    });
+    if (!found) {
+      std::fprintf(stderr, "nothing draws %s\n", qPrintable(PictureFileName(picture)));
+      ok = false;
+    }
+  }
+  return ok;
 }
 
 bool WriteAll(const QString& resources) {
@@ -83,13 +109,14 @@ bool WriteAll(const QString& resources) {
     std::fprintf(stderr, "cannot create folders under %s\n", qPrintable(resources));
     return false;
   }
-  bool ok = true;
-  for (const Picture& picture : AllPictures()) {
-    ok &= SavePng(picture.image, root.filePath(QStringLiteral("png/%1.png").arg(picture.id)));
+  const QImage icon = DrawProgramIcon(kIconPixels);
+  const std::vector<DrawnPicture> drawn = DrawAll(icon);
+  bool ok = DrawsEveryPicture(drawn);
+  for (const DrawnPicture& picture : drawn) {
+    ok &= SavePng(picture.image,
+                  root.filePath(QStringLiteral("png/") + PictureFileName(picture.picture)));
   }
-  const QImage icon = DrawProgramIcon(256);
   ok &= SavePng(icon, root.filePath(QStringLiteral("icons/v7-control.png")));
-  ok &= SavePng(icon, root.filePath(QStringLiteral("png/v7-control.png")));
   return ok;
 }
 

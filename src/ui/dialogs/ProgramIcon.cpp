@@ -6,11 +6,12 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "ui/widgets/Picture.h"
+
 namespace v7 {
 
 namespace {
 
-constexpr char kArtwork[] = ":/png/v7-control.png";
 constexpr int kDrawnPixels = 64;
 
 // A plain stand-in for builds without the artwork: the model name on a blue tile.
@@ -37,7 +38,7 @@ QIcon DrawnIcon() {
 }  // namespace
 
 QIcon ProgramIcon() {
-  const QString artwork = QString::fromLatin1(kArtwork);
+  const QString artwork = PicturePath(Picture::ProgramIcon);
   return QFile::exists(artwork) ? QIcon(artwork) : DrawnIcon();
 }
 

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -51,6 +52,9 @@ constexpr double kGainResolution = 10.0;  // drag steps of 0.1 dB
 constexpr int kIdentityCount = 6;
 constexpr QSize kPlaceholderSize(489, 147);
 constexpr QSize kMinimumSize(160, 90);
+// The filter-type menu's items, in the order of its labels.
+constexpr std::array kMenuTypes = {FilterType::Peq, FilterType::Lp, FilterType::Hp, FilterType::Ls,
+                                   FilterType::Hs};
 
 // Ranges whose ends coincide are not applied.
 float ClampToRange(double value, float min, float max) {
@@ -181,7 +185,7 @@ void EqGraph::SetIdentity(int identity) {
   update();
 }
 
-void EqGraph::SetLanguage(int language) {
+void EqGraph::SetLanguage(v7::Language language) {
   language_ = language;
   update();
 }
@@ -189,14 +193,6 @@ void EqGraph::SetLanguage(int language) {
 void EqGraph::SetBypass(bool bypass) {
   bypass_ = bypass;
   update();
-}
-
-void EqGraph::HandleTypeCommand(int commandId) {
-  if (commandId < kTypeCommandFirst || commandId > kTypeCommandLast || !IsValidBand(selected_)) {
-    return;
-  }
-  SetBandType(selected_, static_cast<FilterType>(commandId - kTypeCommandFirst + 1));
-  NotifyBandChanged(selected_);
 }
 
 EqGraphGeometry EqGraph::Geometry() const {
@@ -210,7 +206,7 @@ void EqGraph::paintEvent(QPaintEvent*) {
   scene.selected = selected_;
   scene.hovered = hovered_;
   scene.identity = identity_;
-  scene.english = language_ != 0;
+  scene.english = language_ == v7::Language::English;
   scene.bypass = bypass_;
   renderer_.Paint(painter, Geometry(), scene);
 }
@@ -340,7 +336,7 @@ void EqGraph::LeftRelease() {
     return;
   }
   if (selected_ < 0) {
-    emit backgroundClicked();
+    emit BackgroundClicked();
   } else {
     NotifyBandChanged(selected_);
   }
@@ -357,18 +353,36 @@ void EqGraph::RightRelease(const QPoint& globalPos) {
   }
   const bool offerMenu = !gesture_.rightMoved && selected_ >= 0;
   gesture_.right = false;
-  if (offerMenu) {
-    HandleTypeCommand(ExecTypeMenu(globalPos, EqGraphTexts::TypeMenuLabels(language_ != 0)));
+  if (!offerMenu) {
+    return;
+  }
+  const QStringList labels = EqGraphTexts::TypeMenuLabels(language_ == v7::Language::English);
+  if (const std::optional<FilterType> type = ExecTypeMenu(globalPos, labels)) {
+    ApplyTypeChoice(*type);
   }
 }
 
-int EqGraph::ExecTypeMenu(const QPoint& globalPos, const QStringList& labels) {
+// Only the types the menu offers are taken; the choice is the user's, so it is reported.
+void EqGraph::ApplyTypeChoice(FilterType type) {
+  if (!IsActiveType(type) || !IsValidBand(selected_)) {
+    return;
+  }
+  SetBandType(selected_, type);
+  NotifyBandChanged(selected_);
+}
+
+std::optional<FilterType> EqGraph::ExecTypeMenu(const QPoint& globalPos,
+                                                const QStringList& labels) {
   QMenu menu(this);
-  for (int i = 0; i < labels.size(); ++i) {
-    menu.addAction(labels[i])->setData(kTypeCommandFirst + i);
+  const std::size_t items = std::min(kMenuTypes.size(), static_cast<std::size_t>(labels.size()));
+  for (std::size_t i = 0; i < items; ++i) {
+    menu.addAction(labels[static_cast<qsizetype>(i)])->setData(static_cast<int>(kMenuTypes[i]));
   }
   const QAction* chosen = menu.exec(globalPos);
-  return chosen ? chosen->data().toInt() : 0;
+  if (!chosen) {
+    return std::nullopt;
+  }
+  return FilterTypeFromCode(chosen->data().toInt());
 }
 
 void EqGraph::wheelEvent(QWheelEvent* event) {
@@ -442,7 +456,7 @@ void EqGraph::FinishFineStep(int band) {
 }
 
 void EqGraph::NotifyBandChanged(int band) {
-  emit bandChanged(bands_[band], band);
+  emit BandChanged(bands_[band], band);
 }
 
 }  // namespace v7

@@ -4,24 +4,19 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "dsp/EqGraphBand.h"
 #include "dsp/FilterType.h"
+#include "i18n/Language.h"
 #include "ui/widgets/EqGraphRenderer.h"
 
 namespace v7 {
 
-// Message numbers of the graph's notifications, kept for the parent's handlers.
-inline constexpr int kMsgEqBandChanged = 5153;      // WM_USER + 4129
-inline constexpr int kMsgEqBackgroundClick = 5154;  // WM_USER + 4130
-// Commands of the filter-type menu: PEQ, LP, HP, LS, HS.
-inline constexpr int kTypeCommandFirst = 2025;
-inline constexpr int kTypeCommandLast = 2029;
-
 // The large EQ response graph. Holds up to 32 bands in display form, draws them over a
 // logarithmic frequency grid and lets the user edit them: drag a marker for frequency and gain,
 // drag with the right button for Q, right-click for the filter type, wheel and keys for fine
-// steps. Every user change is reported through bandChanged at once; the parent's setters
+// steps. Every user change is reported through BandChanged at once; the parent's setters
 // never notify. Connect with a direct connection: the parent finishes its work (sending the
 // band to the machine) before the graph goes on.
 class EqGraph : public QWidget {
@@ -57,23 +52,19 @@ class EqGraph : public QWidget {
   // Which equaliser is shown: 0 mic, 1 music, 2 echo, 3 main, 4 centre, 5 subwoofer.
   int Identity() const { return identity_; }
   void SetIdentity(int identity);
-  // 0 Chinese, nonzero English.
-  int Language() const { return language_; }
-  void SetLanguage(int language);
+  v7::Language Language() const { return language_; }
+  void SetLanguage(v7::Language language);
   bool Bypass() const { return bypass_; }
   void SetBypass(bool bypass);
-
-  // A command of the filter-type menu (2025..2029) for the selected band.
-  void HandleTypeCommand(int commandId);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  signals:
-  // Message 5153: the band record and its index.
-  void bandChanged(const v7::EqGraphBand& band, int index);
-  // Message 5154: a left click that hit no band.
-  void backgroundClicked();
+  // The user changed or picked a band: the band record and its index.
+  void BandChanged(const v7::EqGraphBand& band, int index);
+  // A left click that hit no band.
+  void BackgroundClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -84,9 +75,11 @@ class EqGraph : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-  // Shows the filter-type menu at a global position and returns the chosen command id, or 0
-  // when the menu was dismissed. Tests replace it so no modal menu ever opens.
-  virtual int ExecTypeMenu(const QPoint& globalPos, const QStringList& labels);
+  // Shows the filter-type menu (PEQ, LP, HP, LS, HS, labelled `labels`) at a global position
+  // and returns the chosen type, or nothing when the menu was dismissed. Tests replace it so
+  // no modal menu ever opens.
+  virtual std::optional<FilterType> ExecTypeMenu(const QPoint& globalPos,
+                                                 const QStringList& labels);
 
  private:
   struct Gesture {
@@ -111,6 +104,7 @@ class EqGraph : public QWidget {
   void StepQ(EqGraphBand& band, double step) const;
   void FinishFineStep(int band);
   void NotifyBandChanged(int band);
+  void ApplyTypeChoice(FilterType type);
 
   std::array<EqGraphBand, kMaxBands> bands_{};
   int count_ = 0;
@@ -118,7 +112,7 @@ class EqGraph : public QWidget {
   int hovered_ = -1;
   Gesture gesture_;
   int identity_ = 0;
-  int language_ = 0;
+  v7::Language language_ = v7::Language::Chinese;
   bool bypass_ = false;
   EqGraphRenderer renderer_;
 };

@@ -122,8 +122,8 @@ QFont MakeFont(const QStringList& families) {
   return font;
 }
 
-// Fonts given as "N pixels high" mean the whole text cell, as on the platform they were chosen
-// for; the em size is scaled so the substitute font's cell has that height.
+// A font "N pixels high" here means the whole text cell (ascent plus descent), not the em; the
+// em size is scaled so the chosen font's cell has that height.
 QFont FontWithCellHeight(const QStringList& families, double cellHeight) {
   QFont font = MakeFont(families);
   font.setPixelSize(static_cast<int>(cellHeight));

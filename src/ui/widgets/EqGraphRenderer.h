@@ -58,7 +58,7 @@ class EqGraphRenderer {
   void DrawReadout(QPainter& p, const EqGraphGeometry& g, const EqGraphBand& band) const;
   void DrawTotalCurve(QPainter& p, const EqGraphGeometry& g, const EqGraphScene& scene);
   void DrawBypass(QPainter& p, const EqGraphGeometry& g) const;
-  // Device-context style text: (x, y) is the top left of the text cell.
+  // Text placed by its cell: (x, y) is the top left of the text cell, not the baseline.
   static void DrawTextAt(QPainter& p, const QFont& font, const QFontMetricsF& metrics, double x,
                          double y, const QColor& colour, const QString& text);
 

@@ -17,7 +17,7 @@ namespace v7 {
 namespace {
 
 constexpr std::array<float, EqPreview::kBands> kPresetFrequencies = {31,  62,   125, 250,
-                                                                         500, 1000, 2000};
+                                                                     500, 1000, 2000};
 constexpr float kPresetQ = 1.414f;
 constexpr double kTinyValue = 1e-7;  // frequencies and Qs this close to 0 are not taken over
 constexpr double kMinQ = 0.1;
@@ -284,7 +284,7 @@ void EqPreview::leaveEvent(QEvent* event) {
 
 void EqPreview::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    emit clicked(property("controlId").toInt());
+    emit Clicked(property("controlId").toInt());
   }
 }
 

@@ -1,6 +1,6 @@
 // Small passive picture of a seven-band equaliser: the total response over a fixed grid,
 // "PASS" while bypassed, a cyan frame while the pointer rests on it. A click is reported
-// with `clicked`; it edits nothing itself.
+// with `Clicked`; it edits nothing itself.
 #pragma once
 
 #include <QColor>
@@ -62,7 +62,7 @@ class EqPreview : public QWidget {
   QSize sizeHint() const override;
 
  signals:
-  void clicked(int controlId);
+  void Clicked(int controlId);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -5,8 +5,6 @@
 #include <QVariant>
 #include <algorithm>
 
-#include "ui/widgets/PngResource.h"
-
 namespace v7 {
 
 namespace {
@@ -54,18 +52,16 @@ ImageButton::ImageButton(QWidget* parent, int controlId) : QAbstractButton(paren
   setFont(CaptionFont());
 }
 
-bool ImageButton::SetStandardImage(int pngId) {
-  QImage image;
-  const bool ok = LoadPngResource(pngId, image);
+bool ImageButton::SetStandardImage(Picture picture) {
+  const QImage image = LoadPicture(picture);
   SetStandardImage(image);
-  return ok;
+  return !image.isNull();
 }
 
-bool ImageButton::SetAlternateImage(int pngId) {
-  QImage image;
-  const bool ok = LoadPngResource(pngId, image);
+bool ImageButton::SetAlternateImage(Picture picture) {
+  const QImage image = LoadPicture(picture);
   SetAlternateImage(image);
-  return ok;
+  return !image.isNull();
 }
 
 void ImageButton::SetStandardImage(const QImage& image) {

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <array>
 
+#include "ui/widgets/Picture.h"
+
 namespace v7 {
 
 class ImageButton : public QAbstractButton {
@@ -24,10 +26,10 @@ class ImageButton : public QAbstractButton {
 
   explicit ImageButton(QWidget* parent = nullptr, int controlId = 0);
 
-  // Pictures by id (":/png/<id>.png"); false when the picture cannot be loaded, which
-  // leaves the button without it.
-  bool SetStandardImage(int pngId);
-  bool SetAlternateImage(int pngId);
+  // Compiled-in pictures; false when the picture cannot be loaded, which leaves the button
+  // without it.
+  bool SetStandardImage(Picture picture);
+  bool SetAlternateImage(Picture picture);
   void SetStandardImage(const QImage& image);
   void SetAlternateImage(const QImage& image);
 

@@ -9,14 +9,22 @@
 #include <cmath>
 #include <utility>
 
-#include "ui/widgets/PngResource.h"
-
 namespace v7 {
 
-const ImageSlider::Artwork ImageSlider::kHorizontalArtwork = {
-    324, 320, 369, 325, false, {7, 7, 3, 2}, kPanelClearColour};
-const ImageSlider::Artwork ImageSlider::kVerticalArtwork = {
-    454, 457, 456, 458, true, {3, 2, 7, 7}, kPanelClearColour};
+const ImageSlider::Artwork ImageSlider::kHorizontalArtwork = {Picture::SliderTrack,
+                                                              Picture::SliderThumb,
+                                                              Picture::SliderThumbFocused,
+                                                              Picture::SliderThumbDisabled,
+                                                              false,
+                                                              {7, 7, 3, 2},
+                                                              kPanelClearColour};
+const ImageSlider::Artwork ImageSlider::kVerticalArtwork = {Picture::VerticalSliderTrack,
+                                                            Picture::VerticalSliderThumb,
+                                                            Picture::VerticalSliderThumbFocused,
+                                                            Picture::VerticalSliderThumbDisabled,
+                                                            true,
+                                                            {3, 2, 7, 7},
+                                                            kPanelClearColour};
 
 namespace {
 
@@ -37,19 +45,15 @@ int ImageSlider::ControlId() const {
 }
 
 bool ImageSlider::LoadArtwork(const Artwork& artwork) {
-  QImage track;
-  QImage normal;
-  QImage focused;
-  QImage disabled;
-  bool ok = LoadPngResource(artwork.track, track);
-  ok &= LoadPngResource(artwork.thumbNormal, normal);
-  ok &= LoadPngResource(artwork.thumbFocused, focused);
-  ok &= LoadPngResource(artwork.thumbDisabled, disabled);
+  const QImage track = LoadPicture(artwork.track);
+  const QImage normal = LoadPicture(artwork.thumbNormal);
+  const QImage focused = LoadPicture(artwork.thumbFocused);
+  const QImage disabled = LoadPicture(artwork.thumbDisabled);
   margins_ = artwork.margins;
   vertical_ = artwork.vertical;
   clearColour_ = artwork.clearColour;
   SetPictures(track, track, normal, focused, disabled);
-  return ok;
+  return !track.isNull() && !normal.isNull() && !focused.isNull() && !disabled.isNull();
 }
 
 void ImageSlider::SetPictures(const QImage& background, const QImage& fill,
@@ -72,7 +76,7 @@ void ImageSlider::SetRange(int minimum, int maximum) {
   if (minimum > maximum) std::swap(minimum, maximum);
   minimum_ = minimum;
   maximum_ = maximum;
-  position_ = Clamped(position_);
+  value_ = Clamped(value_);
   update();
 }
 
@@ -97,13 +101,13 @@ void ImageSlider::SetClearColour(QRgb colour) {
   update();
 }
 
-void ImageSlider::SetPos(int position) {
-  position_ = Clamped(position);
+void ImageSlider::SetValue(int value) {
+  value_ = Clamped(value);
   repaint();
 }
 
-int ImageSlider::Clamped(int position) const {
-  return std::clamp(position, minimum_, maximum_);
+int ImageSlider::Clamped(int value) const {
+  return std::clamp(value, minimum_, maximum_);
 }
 
 float ImageSlider::Travel() const {
@@ -111,7 +115,7 @@ float ImageSlider::Travel() const {
                    : float(width_ - thumbWidth_ - margins_.right - margins_.left);
 }
 
-// Pixels per position step; 0 when the range or the travel is empty, where the thumb
+// Pixels per value step; 0 when the range or the travel is empty, where the thumb
 // stays at the start of its travel instead of dividing by zero.
 float ImageSlider::PixelsPerStep() const {
   const int span = maximum_ - minimum_;
@@ -122,8 +126,8 @@ float ImageSlider::PixelsPerStep() const {
 
 int ImageSlider::ThumbPixel() const {
   const float step = PixelsPerStep();
-  if (vertical_) return int(step * float(maximum_ - position_) + float(margins_.top));
-  return int(step * float(position_ - minimum_) + float(margins_.left));
+  if (vertical_) return int(step * float(maximum_ - value_) + float(margins_.top));
+  return int(step * float(value_ - minimum_) + float(margins_.left));
 }
 
 QRect ImageSlider::ThumbRect() const {
@@ -132,9 +136,9 @@ QRect ImageSlider::ThumbRect() const {
                    : QRect(p, margins_.top, thumbWidth_, thumbHeight_);
 }
 
-int ImageSlider::PositionAtPixel(int pixel) const {
+int ImageSlider::ValueAtPixel(int pixel) const {
   const float step = PixelsPerStep();
-  if (step <= 0.0f) return position_;
+  if (step <= 0.0f) return value_;
   const float start = float(vertical_ ? margins_.top : margins_.left);
   const float steps = std::trunc((float(pixel) - start) / step);
   const float value = vertical_ ? float(maximum_) - steps : float(minimum_) + steps;
@@ -147,12 +151,12 @@ QSize ImageSlider::sizeHint() const {
 
 void ImageSlider::PostChanged() {
   QMetaObject::invokeMethod(
-      this, [this, id = ControlId(), pos = position_] { emit sliderChanged(id, pos); },
+      this, [this, id = ControlId(), value = value_] { emit ValueChanged(id, value); },
       Qt::QueuedConnection);
 }
 
 void ImageSlider::StepBy(int delta) {
-  position_ = Clamped(position_ + delta);
+  value_ = Clamped(value_ + delta);
   repaint();
 }
 
@@ -227,7 +231,7 @@ void ImageSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return;
   const QPoint pointer = event->position().toPoint();
   const int edge = vertical_ ? pointer.y() - thumbHeight_ / 2 : pointer.x() - thumbWidth_ / 2;
-  position_ = PositionAtPixel(edge);
+  value_ = ValueAtPixel(edge);
   repaint();
   PostChanged();
 }
@@ -258,7 +262,7 @@ void ImageSlider::focusInEvent(QFocusEvent*) {
   focused_ = true;
   update();
   QMetaObject::invokeMethod(
-      this, [this, id = ControlId()] { emit sliderFocused(id); }, Qt::QueuedConnection);
+      this, [this, id = ControlId()] { emit SliderFocused(id); }, Qt::QueuedConnection);
 }
 
 void ImageSlider::focusOutEvent(QFocusEvent*) {

@@ -6,15 +6,14 @@
 #include <QRect>
 #include <QWidget>
 
+#include "ui/widgets/Picture.h"
+
 namespace v7 {
 
 class ImageSlider : public QWidget {
   Q_OBJECT
 
  public:
-  // Numbers of the notifications as the dialogs know them.
-  static constexpr int kSliderChangedMessage = 3025;  // WM_USER + 2001
-  static constexpr int kSliderFocusedMessage = 3026;  // WM_USER + 2002
   static constexpr QRgb kDefaultClearColour = 0xFFC7C7C7;
   static constexpr QRgb kPanelClearColour = 0xFFF0FAFF;
 
@@ -25,12 +24,12 @@ class ImageSlider : public QWidget {
     int bottom = 0;
   };
 
-  // Picture ids and placement of a slider look; the track doubles as the fill.
+  // Pictures and placement of a slider look; the track doubles as the fill.
   struct Artwork {
-    int track;
-    int thumbNormal;
-    int thumbFocused;
-    int thumbDisabled;
+    Picture track;
+    Picture thumbNormal;
+    Picture thumbFocused;
+    Picture thumbDisabled;
     bool vertical;
     Margins margins;
     QRgb clearColour;
@@ -54,9 +53,10 @@ class ImageSlider : public QWidget {
   // the mouse and keys but still follows the wheel.
   void SetSliderEnabled(bool enabled);
   void SetClearColour(QRgb colour);
-  void SetPos(int position);
+  // Moves the thumb without notifying anyone.
+  void SetValue(int value);
 
-  int GetPos() const { return position_; }
+  int Value() const { return value_; }
   int Minimum() const { return minimum_; }
   int Maximum() const { return maximum_; }
   bool IsSliderEnabled() const { return enabled_; }
@@ -65,18 +65,20 @@ class ImageSlider : public QWidget {
   bool IsVertical() const { return vertical_; }
   int ControlId() const;
 
-  // Geometry of the thumb for the current position, and the position a thumb edge at
-  // `pixel` (x or y along the track) stands for, limited to the range.
+  // Geometry of the thumb for the current value, and the value a thumb edge at `pixel`
+  // (x or y along the track) stands for, limited to the range.
   int ThumbPixel() const;
   QRect ThumbRect() const;
-  int PositionAtPixel(int pixel) const;
+  int ValueAtPixel(int pixel) const;
 
   QSize sizeHint() const override;
 
  signals:
-  // Queued, so a receiver sees the slider after its own handling of the input.
-  void sliderChanged(int controlId, int position);
-  void sliderFocused(int controlId);
+  // Both queued, so a receiver sees the slider after its own handling of the input.
+  // The user moved the thumb (drag, click, arrow key or wheel).
+  void ValueChanged(int controlId, int value);
+  // The slider took the keyboard focus.
+  void SliderFocused(int controlId);
 
  protected:
   bool event(QEvent* event) override;
@@ -92,7 +94,7 @@ class ImageSlider : public QWidget {
  private:
   float Travel() const;
   float PixelsPerStep() const;
-  int Clamped(int position) const;
+  int Clamped(int value) const;
   void StepBy(int delta);
   void StepTowards(QPoint pointer);
   void PostChanged();
@@ -101,7 +103,7 @@ class ImageSlider : public QWidget {
 
   int maximum_ = 127;
   int minimum_ = 0;
-  int position_ = 0;
+  int value_ = 0;
   Margins margins_;
   bool dragging_ = false;
   bool vertical_ = false;

@@ -10,9 +10,9 @@ namespace v7 {
 namespace {
 
 const LevelMeter::ZoneColours kLitColours = {QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0xFF, 0x00),
-                                                 QColor(0xFF, 0x00, 0x00)};
-const LevelMeter::ZoneColours kUnlitColours = {
-    QColor(0x02, 0x3C, 0x02), QColor(0x3C, 0x3C, 0x02), QColor(0x3C, 0x02, 0x02)};
+                                             QColor(0xFF, 0x00, 0x00)};
+const LevelMeter::ZoneColours kUnlitColours = {QColor(0x02, 0x3C, 0x02), QColor(0x3C, 0x3C, 0x02),
+                                               QColor(0x3C, 0x02, 0x02)};
 
 // With fewer than two segments the meter works in tenths of its maximum.
 constexpr int kMinSegments = 2;
