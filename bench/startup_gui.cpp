@@ -12,8 +12,7 @@
 
 #include "app/AppSeams.h"
 #include "app/Application.h"
-#include "app/MainView.h"
-#include "app/MainWindow.h"
+#include "controllers/ConnectionController.h"
 #include "controllers/Prompts.h"
 #include "link/Clock.h"
 #include "sim/SimulatedBackend.h"
@@ -74,7 +73,7 @@ void BM_StartupToFirstPaint(benchmark::State& state) {
     QElapsedTimer timer;
     timer.start();
     v7::Application app(harness.Seams());
-    if (!app.InitInstance()) {
+    if (!app.Start()) {
       state.SkipWithError("start-up failed");
       return;
     }
@@ -93,13 +92,13 @@ void BM_ResidentMemoryAfterFirstSync(benchmark::State& state) {
   for (auto _ : state) {
     Harness harness;
     v7::Application app(harness.Seams());
-    if (!app.InitInstance()) {
+    if (!app.Start()) {
       state.SkipWithError("start-up failed");
       return;
     }
     QElapsedTimer timer;
     timer.start();
-    while (app.View()->AwaitingFirstSync() && timer.elapsed() < 10000)
+    while (app.ConnectionHandling().AwaitingFirstSync() && timer.elapsed() < 10000)
       QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     state.counters["rss_MB"] = ResidentMegabytes();
     state.counters["first_sync_ms"] = static_cast<double>(timer.elapsed());

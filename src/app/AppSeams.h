@@ -2,22 +2,12 @@
 
 #include <QString>
 
+#include "controllers/MachineSeams.h"
+
 namespace v7 {
 
-class Clock;
-class HidBackend;
-class HotplugMonitor;
 class Prompts;
 class TrayNotice;
-
-// The machine's side of the outside world. Null members take the real ones: hidapi, the
-// udev monitor and real time; with `simulate` the built-in simulated machine is used.
-struct MachineSeams {
-  HidBackend* backend = nullptr;
-  HotplugMonitor* hotplug = nullptr;
-  Clock* clock = nullptr;
-  bool simulate = false;
-};
 
 // What the program asks of the outside world. main() leaves them empty (the real ones);
 // tests fill in doubles. Pointers are not owned and must outlive the application object.

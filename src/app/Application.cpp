@@ -1,28 +1,28 @@
 #include "app/Application.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <algorithm>
 
 #include "app/AppSeams.h"
 #include "app/MainView.h"
 #include "app/MainWindow.h"
-#include "ui/ribbon/MainFrameRibbon.h"
 #include "app/MessageBoxPrompts.h"
-#include "controllers/ModeFileFilter.h"
 #include "app/PromptingFileErrors.h"
+#include "app/SingleInstance.h"
+#include "controllers/ConnectionController.h"
+#include "controllers/EqCommandTarget.h"
+#include "controllers/MachineConnection.h"
+#include "controllers/ModeFileFilter.h"
 #include "controllers/RecentFileList.h"
 #include "controllers/SettingsStore.h"
-#include "app/MachineConnection.h"
-#include "app/SingleInstance.h"
 #include "files/ModeFile.h"
 #include "i18n/LanguageTables.h"
-#include "protocol/Trace.h"
 #include "params/ParameterImage.h"
 #include "sync/ModeCommands.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/InfoBox.h"
 #include "ui/dialogs/SyncDialog.h"
+#include "ui/ribbon/MainFrameRibbon.h"
+#include "ui/ribbon/MainRibbon.h"
 
 namespace v7 {
 
@@ -33,6 +33,8 @@ constexpr char kNoMainWindow[] = "已有一个实例在运行，但找不到它�
 constexpr char kSaveCaption[] = "保存?";
 constexpr char kSaveOnClose[] =
     "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式";
+// Office 2007, blue: the only look there is. The setting is written back at every start.
+constexpr int kApplicationLook = 215;
 
 }  // namespace
 
@@ -42,30 +44,21 @@ Application::Application(const AppSeams& seams, QObject* parent)
 }
 
 Application::~Application() {
-  qApp->removeEventFilter(this);
-  mainFrame_.reset();
-  if (services_ && services_->IsOpen()) services_->CloseUsbDevice();
+  connection_.reset();
+  mainWindow_.reset();
+  if (machine_ && machine_->IsOpen()) machine_->CloseUsbDevice();
 }
 
-bool Application::InitInstance() {
+bool Application::Start() {
   if (!ClaimSingleInstance()) return false;
   settings_ = std::make_unique<SettingsStore>(seams_->settingsPath);
   recentFiles_ = std::make_unique<RecentFileList>(*settings_);
-  services_ = std::make_unique<MachineConnection>(seams_->machine);
-  connect(services_.get(), &MachineConnection::LinkMessage, this,
-          [this](const QString& caption, const QString& text, bool error) {
-            Prompt().Tell(View(), caption, text,
-                          error ? PromptIcon::Error : PromptIcon::Information);
-          });
-  qApp->installEventFilter(this);
-
-  mainFrame_ = std::make_unique<MainWindow>(*this);
-  if (!mainFrame_->Create()) return false;
+  ConnectToMachine();
+  if (!CreateMainWindow()) return false;
   connect(singleInstance_.get(), &SingleInstance::ActivationRequested, this,
           &Application::BringForward);
-  mainFrame_->setWindowTitle(QString::fromLatin1(MainWindow::kWindowTitle));
-  mainFrame_->show();
-  services_->StartHotplug();
+  mainWindow_->show();
+  machine_->StartHotplug();
   return true;
 }
 
@@ -87,24 +80,70 @@ bool Application::ClaimSingleInstance() {
   return false;
 }
 
+void Application::ConnectToMachine() {
+  machine_ = std::make_unique<MachineConnection>(seams_->machine);
+  connect(machine_.get(), &MachineConnection::UserMessage, this,
+          [this](const QString& caption, const QString& text, bool error) {
+            Prompt().Tell(View(), caption, text,
+                          error ? PromptIcon::Error : PromptIcon::Information);
+          });
+  connection_ = std::make_unique<ConnectionController>(*machine_, *this, Prompt());
+  connect(connection_.get(), &ConnectionController::SyncAccepted, this,
+          &Application::RefreshAfterSync);
+}
+
+// The view first, started before the ribbon exists; then the ribbon and the status bar.
+bool Application::CreateMainWindow() {
+  mainWindow_ = std::make_unique<MainWindow>(seams_->trayNotice);
+  connect(mainWindow_.get(), &MainWindow::Closing, this, &Application::OnMainWindowClosing);
+  StartView();
+  settings_->SetApplicationLook(kApplicationLook);
+  // The EQ commands of the status bar serve the view's channel panel when it offers them.
+  auto* ribbon = new MainRibbon(*this, mainWindow_.get(), machine_->Time(), [this] {
+    return View() != nullptr ? dynamic_cast<EqCommandTarget*>(View()->ChannelPanel()) : nullptr;
+  });
+  if (!mainWindow_->SetRibbon(ribbon)) return false;
+  mainWindow_->RestorePlacement(settings_->WindowPlacement());
+  return true;
+}
+
+// Start-up bands, the language, the panel on the mic page, its texts, the first connection.
+void Application::StartView() {
+  MainView* view = View();
+  connection_->SetPromptOwner(view);
+  connect(connection_.get(), &ConnectionController::NoticeRequested, view,
+          &MainView::ShowTrayNotice);
+  Image().FillStartupBands();
+  language_ = settings_->InterfaceLanguage();
+  ShowPanelPage(kPageMic);
+  ApplyInterfaceLanguage();
+  connection_->Start();
+}
+
 void Application::BringForward() {
-  if (!mainFrame_) return;
-  if (mainFrame_->isMinimized()) mainFrame_->showNormal();
-  mainFrame_->show();
-  mainFrame_->raise();
-  mainFrame_->activateWindow();
+  if (!mainWindow_) return;
+  if (mainWindow_->isMinimized()) mainWindow_->showNormal();
+  mainWindow_->show();
+  mainWindow_->raise();
+  mainWindow_->activateWindow();
 }
 
 // --- accessors ---
 
 ParameterImage& Application::Image() {
-  return services_->Image();
+  return machine_->Image();
 }
 DeviceLink& Application::Link() {
-  return services_->Link();
+  return machine_->Link();
+}
+bool Application::IsLinkOpen() const {
+  return machine_ && machine_->IsOpen();
 }
 MachineConnection& Application::Connection() {
-  return *services_;
+  return *machine_;
+}
+ConnectionController& Application::ConnectionHandling() {
+  return *connection_;
 }
 Prompts& Application::Prompt() {
   return seams_->prompts ? *seams_->prompts : *ownPrompts_;
@@ -115,52 +154,55 @@ SettingsStore& Application::Settings() {
 RecentFileList& Application::RecentFiles() {
   return *recentFiles_;
 }
-MainWindow* Application::MainFrame() const {
-  return mainFrame_.get();
+MainWindow* Application::Window() const {
+  return mainWindow_.get();
 }
 MainView* Application::View() const {
-  return mainFrame_ ? mainFrame_->View() : nullptr;
-}
-TrayNotice* Application::InjectedTrayNotice() const {
-  return seams_->trayNotice;
+  return mainWindow_ ? mainWindow_->View() : nullptr;
 }
 InfoBox* Application::ShownInfoBox() const {
   return infoBox_.data();
-}
-bool Application::IsLinkOpen() const {
-  return services_ && services_->IsOpen();
 }
 
 // --- information box ---
 
 void Application::ShowInfo(const QString& text, int milliseconds) {
   // A box that has just closed is hidden but only deleted later: it must not take the message.
-  if (!infoBox_ || !infoBox_->isVisible()) infoBox_ = new InfoBox(uiLanguage, mainFrame_.get());
+  if (!infoBox_ || !infoBox_->isVisible()) infoBox_ = new InfoBox(language_, mainWindow_.get());
   infoBox_->ShowMessage(text, milliseconds);
 }
 
 // --- synchronisation ---
 
 void Application::StartReadSync() {
-  StartSync(0);
+  StartSync(SyncKind::kRead);
 }
 void Application::StartWriteSync() {
-  StartSync(1);
+  StartSync(SyncKind::kWrite);
 }
 
-void Application::StartSync(int direction) {
-  if (!services_->StartSync(direction == 0 ? MachineConnection::SyncDirection::Read
-                                           : MachineConnection::SyncDirection::Write))
-    return;
+void Application::StartSync(SyncKind kind) {
+  if (!machine_->StartSync(kind)) return;
   RunSyncDialog();
 }
 
 void Application::RunSyncDialog() {
   if (syncDialog_) return;
-  SyncDialog dialog(uiLanguage, Prompt(), mainFrame_.get(), seams_->syncTimeoutMs);
+  SyncDialog dialog(language_, Prompt(), mainWindow_.get(), seams_->syncTimeoutMs);
   syncDialog_ = &dialog;
   dialog.exec();
   syncDialog_ = nullptr;
+}
+
+void Application::EndSyncDialog() {
+  if (syncDialog_) syncDialog_->Finish();
+}
+
+// The ribbon's volumes and the panel show the image again.
+void Application::RefreshAfterSync() {
+  if (MainFrameRibbon* ribbon = mainWindow_ ? mainWindow_->Ribbon() : nullptr)
+    ribbon->RefreshRibbonVolumes();
+  if (MainView* view = View()) view->RefreshPanel(language_);
 }
 
 // --- modes and files ---
@@ -170,76 +212,58 @@ void Application::StoreMode(int mode) {
 }
 
 bool Application::WriteModeFileReporting(const QString& path) {
-  PromptingFileErrors errors(Prompt(), mainFrame_.get());
+  PromptingFileErrors errors(Prompt(), mainWindow_.get());
   return WriteModeFile(Image(), path.toStdString(), errors);
 }
 
 bool Application::ReadModeFileReporting(const QString& path) {
-  PromptingFileErrors errors(Prompt(), mainFrame_.get());
+  PromptingFileErrors errors(Prompt(), mainWindow_.get());
   return ReadModeFile(Image(), path.toStdString(), errors);
+}
+
+void Application::SetPendingModeIndex(int mode) {
+  connection_->SetPendingMode(mode);
 }
 
 // --- language ---
 
-bool Application::LoadLanguageTable(int language) {
-  return v7::LoadLanguageTable(language, &languageTable_);
-}
-
-void Application::ApplyDialogTexts(QWidget* window, int dialogId) const {
-  v7::ApplyDialogTexts(languageTable_, window, dialogId);
-}
-
 void Application::ApplyInterfaceLanguage() {
-  const bool loaded = LoadLanguageTable(uiLanguage);
-  if (mainFrame_ && mainFrame_->Ribbon()) mainFrame_->Ribbon()->ApplyRibbonLanguage();
+  const bool loaded = LoadLanguageTable(language_, &languageTable_);
+  if (MainFrameRibbon* ribbon = mainWindow_ ? mainWindow_->Ribbon() : nullptr)
+    ribbon->ApplyRibbonLanguage();
   if (!loaded) return;
-  if (MainView* view = View()) view->ApplyPanelLanguage();
+  if (MainView* view = View()) view->ApplyPanelLanguage(languageTable_, language_);
 }
 
 void Application::SwitchLanguage() {
-  uiLanguage = uiLanguage == 0 ? 1 : 0;
-  Settings().SetLanguage(uiLanguage);
+  language_ = OtherLanguage(language_);
+  Settings().SetInterfaceLanguage(language_);
   ApplyInterfaceLanguage();
 }
 
 // --- windows ---
 
 void Application::ShowPanelPage(int page) {
-  if (MainView* view = View()) view->ShowPanelPage(page);
+  if (MainView* view = View()) view->ShowPanelPage(page, language_);
 }
-
-// The machine settings (F7), remote learning and mic-sub dialogs are not part of this
-// build yet; their entry points are kept so that commands and keys already reach them.
-void Application::OpenMachineSettings() {}
-void Application::CloseMachineSettings() {}
-void Application::OpenRemoteLearning() {}
-void Application::OpenMicSubDialog() {}
-void Application::RefreshOpenDialogs() {}
 
 void Application::ShowAboutBox() {
   const ParameterImage& image = Image();
   MachineReadout readout{IsLinkOpen(), QString::fromLatin1(image.modelName),
                          QString::fromLatin1(image.mcuVersion), image.protocolVersion};
-  AboutDialog dialog(readout, meterPollEnabled, mainFrame_.get());
-  connect(&dialog, &AboutDialog::MeterPollChanged, this,
-          [this](bool enabled) { meterPollEnabled = enabled; });
+  AboutDialog dialog(readout, connection_->LevelPollingEnabled(), mainWindow_.get());
+  connect(&dialog, &AboutDialog::MeterPollChanged, connection_.get(),
+          &ConnectionController::SetLevelPollingEnabled);
   dialog.exec();
-}
-
-bool Application::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyRelease && !syncDialog_ &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_F7 && watched->isWidgetType()) {
-    OpenMachineSettings();
-    return true;
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 // --- closing ---
 
-void Application::OnMainFrameClosing() {
+void Application::OnMainWindowClosing() {
   if (Image().dirty) AskToSaveOnClose();
-  if (IsLinkOpen()) services_->CloseUsbDeviceWithGoodbye();
+  if (IsLinkOpen()) machine_->CloseUsbDeviceWithGoodbye();
+  settings_->SetWindowPlacement(mainWindow_->saveGeometry());
+  settings_->Flush();
 }
 
 void Application::AskToSaveOnClose() {

@@ -5,114 +5,107 @@
 #include <QString>
 #include <memory>
 
+#include "controllers/ConnectionHost.h"
+#include "controllers/ShellOperations.h"
+#include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
-#include "i18n/TextPair.h"
-
-class QWidget;
+#include "sync/SyncWorker.h"
 
 namespace v7 {
 
+class ConnectionController;
 class InfoBox;
+class MachineConnection;
 class MainView;
 class MainWindow;
-class SyncDialog;
-class DeviceLink;
-class ParameterImage;
-class Prompts;
-class RecentFileList;
 class SettingsStore;
-class MachineConnection;
 class SingleInstance;
-class TrayNotice;
+class SyncDialog;
 struct AppSeams;
 
-// The application object: owns the parameter image and the link (through MachineConnection),
-// the settings, the modeless dialogs and the main window, and offers the operations every
-// window uses. One per process; windows receive a reference to it.
-class Application : public QObject {
+// The application object: creates the settings, the connection to the machine and its
+// handling, and the main window, wires them together and offers the operations the ribbon's
+// commands and the connection handling use. One per process.
+class Application : public QObject, public ShellOperations, public ConnectionHost {
   Q_OBJECT
 
  public:
   explicit Application(const AppSeams& seams, QObject* parent = nullptr);
   ~Application() override;
 
-  // Start-up: single-instance check, settings, main window (shown), hot-plug watching.
-  // False when this copy must end: another copy was brought forward, or the check failed
-  // and the user was told.
-  bool InitInstance();
+  // Single-instance check, settings, main window (shown), hot-plug watching. False when
+  // this copy must end: another copy was brought forward, or the check failed and the user
+  // was told.
+  bool Start();
 
-  // Process-wide user-interface state.
-  int pendingModeIndex = -1;     // mode an opened file's name designates, -1 for none
-  int uiLanguage = 0;            // 0 Chinese, 1 English
-  bool meterPollEnabled = true;  // level meters polled (the About box switches it)
+  Language InterfaceLanguage() const override { return language_; }
+  const LanguageTable& CurrentLanguageTable() const { return languageTable_; }
 
-  ParameterImage& Image();
-  DeviceLink& Link();
+  ParameterImage& Image() override;
+  DeviceLink& Link() override;
+  bool IsLinkOpen() const override;
   MachineConnection& Connection();
-  Prompts& Prompt();
+  ConnectionController& ConnectionHandling();
+  Prompts& Prompt() override;
   SettingsStore& Settings();
-  RecentFileList& RecentFiles();
-  MainWindow* MainFrame() const;
+  RecentFileList& RecentFiles() override;
+  MainWindow* Window() const;
   MainView* View() const;
-  TrayNotice* InjectedTrayNotice() const;
-
-  // The text of a pair in the current language.
-  QString Text(const TextPair& pair) const { return pair.In(uiLanguage); }
 
   // The self-closing information box (one at most; a new call replaces text and time).
-  void ShowInfo(const QString& text, int milliseconds);
+  void ShowInfo(const QString& text, int milliseconds) override;
   InfoBox* ShownInfoBox() const;
 
   // Synchronisation: starts the worker, then runs the modal sync dialog until the
   // completion handling closes it. They return when the dialog has closed.
-  void StartReadSync();
-  void StartWriteSync();
-  void RunSyncDialog();
+  void StartReadSync() override;
+  void StartWriteSync() override;
+  void EndSyncDialog() override;
   SyncDialog* RunningSyncDialog() const { return syncDialog_; }
 
-  bool IsLinkOpen() const;
   // Stores the current parameters in machine mode `mode` (clamped to 0..3): clears dirty,
   // sets currentMode and sends command 4.
-  void StoreMode(int mode);
-  // Mode file access; a failure is shown to the user. True on success.
-  bool WriteModeFileReporting(const QString& path);
-  bool ReadModeFileReporting(const QString& path);
+  void StoreMode(int mode) override;
+  bool WriteModeFileReporting(const QString& path) override;
+  bool ReadModeFileReporting(const QString& path) override;
+  void SetPendingModeIndex(int mode) override;
 
-  // Language.
-  bool LoadLanguageTable(int language);
-  const LanguageTable& CurrentLanguageTable() const { return languageTable_; }
-  void ApplyDialogTexts(QWidget* window, int dialogId) const;
-  void ApplyInterfaceLanguage();
-  void SwitchLanguage();
+  void SwitchLanguage() override;
+  void ShowPanelPage(int page) override;
+  void ShowAboutBox() override;
 
-  // Windows. The machine settings, remote learning and mic-sub dialogs plug in here.
-  void ShowPanelPage(int page);
-  void OpenMachineSettings();
-  void CloseMachineSettings();
-  void OpenRemoteLearning();
-  void OpenMicSubDialog();
-  // Reloads the open modeless dialogs from the image after a synchronisation.
-  void RefreshOpenDialogs();
-  void ShowAboutBox();
-
-  // The close sequence of the main window: the save question, then goodbye to the machine.
-  void OnMainFrameClosing();
+  // The modeless dialogs (machine settings on F7, remote learning, the mic-controlled
+  // subwoofer; each at most once) are not part of the program yet. They plug in here: the
+  // commands below open them, ConnectionController::Connected closes the machine settings and
+  // ConnectionController::SyncAccepted reloads them from the image.
+  void OpenRemoteLearning() override {}
+  void OpenMicSubDialog() override {}
 
  private:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   bool ClaimSingleInstance();
+  void ConnectToMachine();
+  bool CreateMainWindow();
+  void StartView();
   void BringForward();
+  void StartSync(SyncKind kind);
+  void RunSyncDialog();
+  void ApplyInterfaceLanguage();
+  void RefreshAfterSync();
+  // The close sequence of the main window: the save question, goodbye to the machine, then
+  // the window's placement is kept.
+  void OnMainWindowClosing();
   void AskToSaveOnClose();
-  void StartSync(int direction);
 
   std::unique_ptr<AppSeams> seams_;
   std::unique_ptr<Prompts> ownPrompts_;
   std::unique_ptr<SingleInstance> singleInstance_;
   std::unique_ptr<SettingsStore> settings_;
   std::unique_ptr<RecentFileList> recentFiles_;
-  std::unique_ptr<MachineConnection> services_;
+  std::unique_ptr<MachineConnection> machine_;
+  std::unique_ptr<ConnectionController> connection_;
+  Language language_ = Language::Chinese;
   LanguageTable languageTable_;
-  std::unique_ptr<MainWindow> mainFrame_;
+  std::unique_ptr<MainWindow> mainWindow_;
   QPointer<InfoBox> infoBox_;
   SyncDialog* syncDialog_ = nullptr;
 };

@@ -33,7 +33,7 @@ PanelPlaceholder::PanelPlaceholder(QWidget* view) : QWidget(view) {
   layout->addWidget(name_);
 }
 
-void PanelPlaceholder::SetPage(int page, int language) {
+void PanelPlaceholder::SetPage(int page, Language language) {
   page_ = std::clamp(page, 0, static_cast<int>(kPageNames.size()) - 1);
   name_->setText(kPageNames[page_].In(language));
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "i18n/Language.h"
+
 class QLabel;
 
 namespace v7 {
@@ -14,7 +16,7 @@ class PanelPlaceholder : public QWidget {
 
   explicit PanelPlaceholder(QWidget* view);
 
-  void SetPage(int page, int language);
+  void SetPage(int page, Language language);
   int Page() const { return page_; }
 
  private:

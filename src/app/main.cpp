@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   v7::AppSeams seams;
   seams.machine.simulate = options.simulate;
   v7::Application app(seams);
-  if (!app.InitInstance()) return 0;
+  if (!app.Start()) return 0;
 
   std::unique_ptr<v7::ScreenshotTrigger> screenshot;
   if (!options.screenshotPath.isEmpty())

@@ -29,12 +29,12 @@ void SettingsStore::SetValue(const char* name, const QVariant& value) {
   settings_->setValue(QStringLiteral("%1/%2").arg(kGroup, name), value);
 }
 
-int SettingsStore::Language() const {
-  return Value(kLanguage, 0).toInt() == 1 ? 1 : 0;
+Language SettingsStore::InterfaceLanguage() const {
+  return Value(kLanguage, 0).toInt() == 1 ? Language::English : Language::Chinese;
 }
 
-void SettingsStore::SetLanguage(int language) {
-  SetValue(kLanguage, language == 1 ? 1 : 0);
+void SettingsStore::SetInterfaceLanguage(Language language) {
+  SetValue(kLanguage, language == Language::English ? 1 : 0);
   Flush();
 }
 

@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <memory>
 
+#include "i18n/Language.h"
+
 class QSettings;
 
 namespace v7 {
@@ -22,9 +24,9 @@ class SettingsStore {
   explicit SettingsStore(const QString& iniPath = QString());
   ~SettingsStore();
 
-  // 0 Chinese, 1 English; anything other than 1 reads as 0.
-  int Language() const;
-  void SetLanguage(int language);
+  // Stored as 0 (Chinese) or 1 (English); anything other than 1 reads as Chinese.
+  Language InterfaceLanguage() const;
+  void SetInterfaceLanguage(Language language);
   int ApplicationLook() const;
   void SetApplicationLook(int look);
   QStringList RecentFiles() const;

@@ -13,8 +13,9 @@ namespace {
 constexpr char kControlIdProperty[] = "controlId";
 constexpr char kDialogIdProperty[] = "dialogId";
 
-QString TablePath(int language) {
-  const int id = language == 1 ? LanguageTable::kEnglishTableId : LanguageTable::kChineseTableId;
+QString TablePath(Language language) {
+  const int id = language == Language::English ? LanguageTable::kEnglishTableId
+                                               : LanguageTable::kChineseTableId;
   return QStringLiteral(":/lang/%1.ini").arg(id);
 }
 
@@ -43,7 +44,7 @@ void ApplyToChildren(const LanguageTable& table, QWidget* parent, int dialogId) 
 
 }  // namespace
 
-bool LoadLanguageTable(int language, LanguageTable* table) {
+bool LoadLanguageTable(Language language, LanguageTable* table) {
   table->Clear();
   QFile file(TablePath(language));
   if (!file.open(QIODevice::ReadOnly)) return false;

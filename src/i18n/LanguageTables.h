@@ -1,14 +1,16 @@
 #pragma once
 
+#include "i18n/Language.h"
+
 class QWidget;
 
 namespace v7 {
 
 class LanguageTable;
 
-// Makes `table` hold the built-in table of `language` (332 for 1, 331 otherwise). False when
+// Makes `table` hold the built-in table of `language` (332 English, 331 Chinese). False when
 // the table is missing or not valid GBK; `table` is then empty.
-bool LoadLanguageTable(int language, LanguageTable* table);
+bool LoadLanguageTable(Language language, LanguageTable* table);
 
 // Writes the table's texts into an open dialog: its title ("IDD<id>_title") and the text of
 // each control ("IDD<id>_<controlId>") whose numeric id is its `controlId` property. Missing

@@ -1,8 +1,9 @@
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSignalSpy>
 
 #include "ShellFixture.h"
-#include "app/MainWindow.h"
+#include "controllers/MachineConnection.h"
 #include "protocol/Commands.h"
 
 namespace v7::test {
@@ -11,9 +12,11 @@ namespace {
 using Kind = PromptRecord::Kind;
 constexpr uint8_t kLevels = 13;
 constexpr uint8_t kGoodbye = 138;
+// Qt may fire a coarse timer up to 5 % early.
+constexpr int kShortestPollGapMs = ConnectionController::kLevelPollPeriodMs * 95 / 100;
 
 TEST_F(ShellFixture, MachinePresentAtStartConnectsSyncsAndPollsLevels) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   EXPECT_TRUE(sawSyncDialog);
   ASSERT_FALSE(tray.notices.empty());
@@ -22,10 +25,13 @@ TEST_F(ShellFixture, MachinePresentAtStartConnectsSyncsAndPollsLevels) {
   EXPECT_EQ(tray.notices[0].milliseconds, 5000);
   EXPECT_TRUE(app->Image().syncComplete);
 
+  // The level timer runs in real time: it keeps polling, never more often than its period.
   machine.ClearRequests();
-  QTest::qWait(700);  // the 300 ms level timer runs in real time
-  EXPECT_GE(CountRequests(kLevels), 2);
-  EXPECT_LE(CountRequests(kLevels), 3);
+  QElapsedTimer polling;
+  polling.start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return CountRequests(kLevels) >= 2; }, kWaitMs));
+  const int polls = CountRequests(kLevels);
+  EXPECT_LE(polls, polling.elapsed() / kShortestPollGapMs + 1);
 
   tray.Click();  // a click removes the notice at once
   EXPECT_FALSE(tray.IsShown());
@@ -33,23 +39,24 @@ TEST_F(ShellFixture, MachinePresentAtStartConnectsSyncsAndPollsLevels) {
 
 TEST_F(ShellFixture, OtherModelGetsGoodbyeOneBoxAndNoLevelPolling) {
   machine.SetModelName("X9");
-  Start(1);
-  QSignalSpy handled(app->View(), &MainView::SyncHandled);
+  Start(Language::English);
+  QSignalSpy handled(&Connection(), &ConnectionController::SyncHandled);
   ASSERT_TRUE(handled.wait(kWaitMs));
   EXPECT_EQ(prompts.CountText(QStringLiteral("机器型号与软件不匹配!")), 1);
   EXPECT_EQ(prompts.records.back().caption, QStringLiteral("错误"));
   EXPECT_EQ(prompts.records.back().icon, PromptIcon::Error);
   EXPECT_EQ(CountRequests(kGoodbye), 1);
   EXPECT_FALSE(app->IsLinkOpen());
-  EXPECT_FALSE(app->View()->IsMeterTimerActive());
-  EXPECT_TRUE(app->View()->AwaitingFirstSync());
+  EXPECT_FALSE(Connection().IsLevelPollingActive());
+  EXPECT_TRUE(Connection().AwaitingFirstSync());
+  // Nothing to wait for: over a poll period and more, no level request goes out.
   machine.ClearRequests();
-  QTest::qWait(400);
+  QTest::qWait(ConnectionController::kLevelPollPeriodMs + 100);
   EXPECT_EQ(CountRequests(kLevels), 0);
 }
 
 TEST_F(ShellFixture, RemovalAfterSyncWithChangesAsksToSaveAFile) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   app->Image().dirty = true;
   const QString path = dir.filePath(QStringLiteral("after-removal.V7M"));
@@ -67,13 +74,13 @@ TEST_F(ShellFixture, RemovalAfterSyncWithChangesAsksToSaveAFile) {
   EXPECT_EQ(saves[0].proposedName, QStringLiteral("preset"));
   EXPECT_EQ(QFileInfo(path).size(), 907);
   EXPECT_FALSE(app->IsLinkOpen());
-  EXPECT_TRUE(app->View()->AwaitingFirstSync());
+  EXPECT_TRUE(Connection().AwaitingFirstSync());
   EXPECT_EQ(CountRequests(4), 0);  // the machine is gone: no mode is stored
 }
 
 TEST_F(ShellFixture, RemovalDuringTheFirstSyncOnlyNotices) {
   clock = std::make_unique<ScaledClock>(0.3);  // a 450 ms start pause to unplug in
-  Start(1);
+  Start(Language::English);
   app->Image().dirty = true;
   WaitForFirstSync([&] { machine.Disappear(); });
   ASSERT_TRUE(sawSyncDialog);
@@ -82,45 +89,45 @@ TEST_F(ShellFixture, RemovalDuringTheFirstSyncOnlyNotices) {
   ASSERT_GE(tray.notices.size(), 2u);
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("Device Disconnected!"));
   EXPECT_EQ(tray.notices.back().milliseconds, 5000);
-  EXPECT_FALSE(app->View()->IsMeterTimerActive());
+  EXPECT_FALSE(Connection().IsLevelPollingActive());
 }
 
 TEST_F(ShellFixture, AReadErrorWithoutAHotplugNoticeIsTheMachinesRemoval) {
   // Hot-plug notices come from a bystander that never changes: only the reader sees the loss.
   SimulatedMachine bystander;
   SimulatedHotplugMonitor deaf{bystander};
-  SettingsStore(settingsPath).SetLanguage(1);
+  SettingsStore(settingsPath).SetInterfaceLanguage(Language::English);
   AppSeams seams = Seams();
   seams.machine.hotplug = &deaf;
   app = std::make_unique<Application>(seams);
-  ASSERT_TRUE(app->InitInstance());
+  ASSERT_TRUE(app->Start());
   ASSERT_TRUE(WaitForFirstSync());
-  ASSERT_TRUE(app->View()->IsMeterTimerActive());
+  ASSERT_TRUE(Connection().IsLevelPollingActive());
   machine.Disappear();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !app->IsLinkOpen(); }, kWaitMs));
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("Device Disconnected!"));
-  EXPECT_FALSE(app->View()->IsMeterTimerActive());
+  EXPECT_FALSE(Connection().IsLevelPollingActive());
   app.reset();  // before the monitor it watches
 }
 
 TEST_F(ShellFixture, ArrivalReconnectsWithAFourSecondNotice) {
-  Start(0);
+  Start(Language::Chinese);
   ASSERT_TRUE(WaitForFirstSync());
   machine.Disappear();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !app->IsLinkOpen(); }, kWaitMs));
   machine.Reappear();
   ASSERT_TRUE(QTest::qWaitFor(
-      [&] { return app->IsLinkOpen() && !app->View()->AwaitingFirstSync(); }, kWaitMs));
+      [&] { return app->IsLinkOpen() && !Connection().AwaitingFirstSync(); }, kWaitMs));
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("设备已连接，同步中……"));
   EXPECT_EQ(tray.notices.back().title, QStringLiteral("信息"));
   EXPECT_EQ(tray.notices.back().milliseconds, 4000);
 }
 
 TEST_F(ShellFixture, PendingModeIsStoredAfterTheWriteSequence) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   machine.ClearRequests();
-  app->pendingModeIndex = 1;
+  app->SetPendingModeIndex(1);
   app->StartWriteSync();  // returns when the completion handling closed the dialog
   const auto requests = machine.Requests();
   ASSERT_GE(requests.size(), 2u);
@@ -130,18 +137,20 @@ TEST_F(ShellFixture, PendingModeIsStoredAfterTheWriteSequence) {
   ASSERT_EQ(store.size(), 1u);
   EXPECT_EQ(store[0], preamble[0] + 1);
   EXPECT_EQ(requests[store[0]].bytes[2], 1);
-  EXPECT_EQ(app->pendingModeIndex, -1);
+  EXPECT_EQ(Connection().PendingMode(), kNoPendingMode);
   EXPECT_EQ(app->Image().currentMode, 1);
 }
 
 TEST_F(ShellFixture, MachineWithoutPermissionIsExplainedOnce) {
   backend.SetPermissionDenied(true);
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.records.empty(); }, kWaitMs));
   EXPECT_TRUE(prompts.records[0].text.contains(QStringLiteral("udevadm trigger")));
+  // The handling of the arrival has run when the spy (connected after it) hears of it.
+  QSignalSpy arrived(&app->Connection(), &MachineConnection::DeviceArrived);
   machine.Disappear();
   machine.Reappear();
-  QTest::qWait(200);
+  ASSERT_TRUE(arrived.wait(kWaitMs));
   EXPECT_EQ(prompts.records.size(), 1u);
   EXPECT_FALSE(app->IsLinkOpen());
 }

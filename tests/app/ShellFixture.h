@@ -16,7 +16,7 @@
 
 #include "app/AppSeams.h"
 #include "app/Application.h"
-#include "app/MainView.h"
+#include "controllers/ConnectionController.h"
 #include "controllers/SettingsStore.h"
 #include "link/Clock.h"
 #include "params/ParameterImage.h"
@@ -44,11 +44,13 @@ class ShellFixture : public ::testing::Test {
     return seams;
   }
 
-  void Start(int language = 1) {
-    SettingsStore(settingsPath).SetLanguage(language);
+  void Start(Language language = Language::English) {
+    SettingsStore(settingsPath).SetInterfaceLanguage(language);
     app = std::make_unique<Application>(Seams());
-    ASSERT_TRUE(app->InitInstance());
+    ASSERT_TRUE(app->Start());
   }
+
+  ConnectionController& Connection() { return app->ConnectionHandling(); }
 
   // `whileSyncDialogShows` runs once from inside the modal sync dialog's loop.
   bool WaitForFirstSync(std::function<void()> whileSyncDialogShows = {}) {
@@ -60,7 +62,7 @@ class ShellFixture : public ::testing::Test {
       if (whileSyncDialogShows) whileSyncDialogShows();
     });
     probe.start();
-    return QTest::qWaitFor([&] { return !app->View()->AwaitingFirstSync(); }, kWaitMs);
+    return QTest::qWaitFor([&] { return !Connection().AwaitingFirstSync(); }, kWaitMs);
   }
 
   int CountRequests(uint8_t code) const {

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -19,31 +20,37 @@ using Kind = PromptRecord::Kind;
 
 TEST_F(ShellFixture, MainWindowTitleSizeAndLookAreFixed) {
   QSettings(settingsPath, QSettings::IniFormat).setValue("Workspace/ApplicationLook", 212);
-  Start(1);
-  MainWindow* frame = app->MainFrame();
-  EXPECT_EQ(frame->windowTitle(), QStringLiteral("DSP-V7-v1.4"));
-  EXPECT_EQ(frame->minimumSize(), QSize(880, 620));
-  EXPECT_EQ(frame->property("Tonvia-V7v1.1").toInt(), 1);
+  Start(Language::English);
+  MainWindow* window = app->Window();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("DSP-V7-v1.4"));
+  EXPECT_EQ(window->minimumSize(), QSize(880, 620));
   EXPECT_EQ(SettingsStore(settingsPath).ApplicationLook(), 215);
-  frame->resize(880, 620);
-  QTest::qWait(10);
-  EXPECT_GE(app->View()->PanelRect().width(), 800);
-  EXPECT_GE(app->View()->PanelRect().height(), 500);
+}
+
+TEST_F(ShellFixture, ThePanelIsNeverLaidOutSmallerThan800By500) {
+  Start(Language::English);
+  MainView* view = app->View();
+  view->resize(600, 300);
+  EXPECT_EQ(view->PanelRect(), QRect(0, 0, 800, 500));
+  EXPECT_EQ(view->ChannelPanel()->geometry(), QRect(0, 0, 800, 500));
+  view->resize(900, 560);
+  EXPECT_EQ(view->PanelRect(), QRect(0, 0, 900, 560));
+  EXPECT_EQ(view->ChannelPanel()->geometry(), QRect(0, 0, 900, 560));
 }
 
 TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
-  Start(1);
-  app->MainFrame()->showMinimized();
-  QTest::qWait(10);
+  Start(Language::English);
+  app->Window()->showMinimized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window()->isMinimized(); }, kWaitMs));
   Application second(Seams());
-  EXPECT_FALSE(second.InitInstance());
-  EXPECT_EQ(second.MainFrame(), nullptr);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->MainFrame()->isMinimized(); }, kWaitMs));
+  EXPECT_FALSE(second.Start());
+  EXPECT_EQ(second.Window(), nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->Window()->isMinimized(); }, kWaitMs));
   EXPECT_TRUE(prompts.records.empty());
 }
 
 TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodbye) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   app->Image().dirty = true;
   app->Image().currentMode = 2;
@@ -51,7 +58,7 @@ TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodby
   prompts.yesNoAnswers = {true};
   prompts.fileAnswers = {path};
   machine.ClearRequests();
-  app->MainFrame()->close();
+  app->Window()->close();
 
   const auto questions = prompts.OfKind(Kind::AskYesNo);
   ASSERT_EQ(questions.size(), 1u);
@@ -73,36 +80,36 @@ TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodby
 
 TEST_F(ShellFixture, ClosingWithChangesButNoMachineOnlyWritesTheFile) {
   machine.Disappear();
-  Start(1);
+  Start(Language::English);
   app->Image().dirty = true;
   const QString path = dir.filePath(QStringLiteral("offline.V7M"));
   prompts.yesNoAnswers = {true};
   prompts.fileAnswers = {path};
-  app->MainFrame()->close();
+  app->Window()->close();
   EXPECT_EQ(prompts.OfKind(Kind::AskYesNo).size(), 1u);
   EXPECT_EQ(QFileInfo(path).size(), 907);
   EXPECT_EQ(CountRequests(4), 0);
 }
 
 TEST_F(ShellFixture, ClosingWithTheFileDialogCancelledStoresNothingAndStillCloses) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   app->Image().dirty = true;
   prompts.yesNoAnswers = {true};  // no file answer: the save dialog is cancelled
   machine.ClearRequests();
-  app->MainFrame()->close();
+  app->Window()->close();
   EXPECT_EQ(prompts.OfKind(Kind::SaveFile).size(), 1u);
   EXPECT_EQ(CountRequests(4), 0);
   EXPECT_EQ(CountRequests(138), 1);
   EXPECT_FALSE(app->IsLinkOpen());
-  EXPECT_FALSE(app->MainFrame()->isVisible());
+  EXPECT_FALSE(app->Window()->isVisible());
 }
 
 TEST_F(ShellFixture, ClosingUnchangedAsksNothing) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   machine.ClearRequests();
-  app->MainFrame()->close();
+  app->Window()->close();
   EXPECT_TRUE(prompts.records.empty());
   EXPECT_EQ(CountRequests(138), 1);
 }
@@ -115,26 +122,26 @@ QStringList VisibleTexts(QWidget* root) {
 }
 
 TEST_F(ShellFixture, SwitchingLanguageTwiceRestoresTheTexts) {
-  Start(0);
+  Start(Language::Chinese);
   const QStringList before = VisibleTexts(app->View());
   app->SwitchLanguage();
-  EXPECT_EQ(app->uiLanguage, 1);
-  EXPECT_EQ(SettingsStore(settingsPath).Language(), 1);
+  EXPECT_EQ(app->InterfaceLanguage(), Language::English);
+  EXPECT_EQ(SettingsStore(settingsPath).InterfaceLanguage(), Language::English);
   EXPECT_NE(VisibleTexts(app->View()), before);
   app->SwitchLanguage();
-  EXPECT_EQ(app->uiLanguage, 0);
-  EXPECT_EQ(SettingsStore(settingsPath).Language(), 0);
+  EXPECT_EQ(app->InterfaceLanguage(), Language::Chinese);
+  EXPECT_EQ(SettingsStore(settingsPath).InterfaceLanguage(), Language::Chinese);
   EXPECT_EQ(VisibleTexts(app->View()), before);
 }
 
 TEST_F(ShellFixture, LanguageComesFromTheSettings) {
-  Start(1);
-  EXPECT_EQ(app->uiLanguage, 1);
+  Start(Language::English);
+  EXPECT_EQ(app->InterfaceLanguage(), Language::English);
   EXPECT_EQ(app->CurrentLanguageTable().Title(335), QStringLiteral("Machine Set"));
 }
 
 TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
   QTimer::singleShot(50, [] {
     auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
@@ -150,14 +157,16 @@ TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
     about->accept();
   });
   app->ShowAboutBox();
-  EXPECT_FALSE(app->meterPollEnabled);
+  EXPECT_FALSE(Connection().LevelPollingEnabled());
+  // The poll keeps running but sends nothing; nothing to wait for, so two periods and more.
+  EXPECT_TRUE(Connection().IsLevelPollingActive());
   machine.ClearRequests();
-  QTest::qWait(700);
+  QTest::qWait(2 * ConnectionController::kLevelPollPeriodMs + 100);
   EXPECT_EQ(CountRequests(13), 0);
 }
 
 TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
-  Start(1);
+  Start(Language::English);
   app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
   InfoBox* first = app->ShownInfoBox();
   app->ShowInfo(QStringLiteral("Setting valid"), 1100);
@@ -167,20 +176,20 @@ TEST_F(ShellFixture, ShowInfoKeepsOneBoxWithTheNewestText) {
 }
 
 TEST_F(ShellFixture, ShowInfoRightAfterTheBoxClosedOpensANewOne) {
-  Start(1);
+  Start(Language::English);
   app->ShowInfo(QStringLiteral("Please connect device!"), 1100);
   app->ShownInfoBox()->close();  // its close button; the box is deleted at the next loop pass
   app->ShowInfo(QStringLiteral("Setting valid"), 1100);
-  QTest::qWait(20);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   ASSERT_NE(app->ShownInfoBox(), nullptr);
   EXPECT_TRUE(app->ShownInfoBox()->isVisible());
   EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Setting valid"));
 }
 
 TEST_F(ShellFixture, ANewNoticeReplacesTheOldAndRestartsItsTime) {
-  Start(1);
-  app->View()->ShowTrayNotice(QStringLiteral("first"), QStringLiteral("Information"), 5000);
-  app->View()->ShowTrayNotice(QStringLiteral("second"), QStringLiteral("Information"), 60);
+  Start(Language::English);
+  app->View()->ShowTrayNotice(QStringLiteral("Information"), QStringLiteral("first"), 5000);
+  app->View()->ShowTrayNotice(QStringLiteral("Information"), QStringLiteral("second"), 60);
   EXPECT_TRUE(tray.IsShown());
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("second"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !tray.IsShown(); }, kWaitMs));

@@ -48,22 +48,25 @@ TEST(RecentFileList, KeepsTenNewestFirstAndPersistsThem) {
 TEST(SettingsStore, LanguageOtherThanOneReadsAsChinese) {
   QTemporaryDir dir;
   SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-  EXPECT_EQ(settings.Language(), 0);
-  settings.SetLanguage(1);
-  EXPECT_EQ(settings.Language(), 1);
-  QSettings(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat)
-      .setValue(QStringLiteral("Workspace/language"), 7);
-  EXPECT_EQ(SettingsStore(dir.filePath(QStringLiteral("s.ini"))).Language(), 0);
+  const QString path = dir.filePath(QStringLiteral("s.ini"));
+  EXPECT_EQ(settings.InterfaceLanguage(), Language::Chinese);
+  settings.SetInterfaceLanguage(Language::English);
+  EXPECT_EQ(settings.InterfaceLanguage(), Language::English);
+  EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Workspace/language")), 1);
+  settings.SetInterfaceLanguage(Language::Chinese);
+  EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Workspace/language")), 0);
+  QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Workspace/language"), 7);
+  EXPECT_EQ(SettingsStore(path).InterfaceLanguage(), Language::Chinese);
 }
 
 using test::ShellFixture;
 
 TEST_F(ShellFixture, RemovalMatchesTheDevicePathWithoutRegardToCase) {
-  Start(1);
+  Start(Language::English);
   ASSERT_TRUE(WaitForFirstSync());
-  app->View()->OnDeviceRemoval("/dev/hidraw-other");
+  Connection().OnDeviceRemoval(QStringLiteral("/dev/hidraw-other"));
   EXPECT_TRUE(app->IsLinkOpen());
-  app->View()->OnDeviceRemoval(QString::fromLatin1(machine.Path().c_str()).toUpper().toStdString());
+  Connection().OnDeviceRemoval(QString::fromStdString(machine.Path()).toUpper());
   EXPECT_FALSE(app->IsLinkOpen());
   EXPECT_EQ(tray.notices.back().text, QStringLiteral("Device Disconnected!"));
 }

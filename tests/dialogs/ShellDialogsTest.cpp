@@ -26,7 +26,7 @@ T* ChildWithId(QWidget* parent, int id) {
 // --- information box ---
 
 TEST(InfoBox, TitleByLanguageAndANewMessageRestartsTheTime) {
-  QPointer<InfoBox> box = new InfoBox(1, nullptr);
+  QPointer<InfoBox> box = new InfoBox(Language::English, nullptr);
   EXPECT_EQ(box->windowTitle(), QStringLiteral("Information"));
   box->ShowMessage(QStringLiteral("first"), 5000);
   box->ShowMessage(QStringLiteral("Setting valid"), 1100);
@@ -37,12 +37,12 @@ TEST(InfoBox, TitleByLanguageAndANewMessageRestartsTheTime) {
 }
 
 TEST(InfoBox, DeletesItselfWhenItsTimeIsUpOrItIsClosed) {
-  QPointer<InfoBox> timed = new InfoBox(0, nullptr);
+  QPointer<InfoBox> timed = new InfoBox(Language::Chinese, nullptr);
   EXPECT_EQ(timed->windowTitle(), QStringLiteral("信息"));
   timed->ShowMessage(QStringLiteral("x"), 20);
   EXPECT_TRUE(QTest::qWaitFor([&] { return timed.isNull(); }, 2000));
 
-  QPointer<InfoBox> closed = new InfoBox(0, nullptr);
+  QPointer<InfoBox> closed = new InfoBox(Language::Chinese, nullptr);
   closed->ShowMessage(QStringLiteral("x"), 60000);
   auto* button = ChildWithId<QPushButton>(closed, InfoBox::kCloseId);
   ASSERT_NE(button, nullptr);
@@ -57,7 +57,7 @@ TEST(InfoBox, DeletesItselfWhenItsTimeIsUpOrItIsClosed) {
 
 TEST(SyncDialog, StepsEvery100msWrapsAt100AndFinishEndsIt) {
   test::ScriptedPrompts prompts;
-  SyncDialog dialog(1, prompts, nullptr);
+  SyncDialog dialog(Language::English, prompts, nullptr);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Synchronize"));
   auto* text = ChildWithId<QLabel>(&dialog, SyncDialog::kTextId);
   ASSERT_NE(text, nullptr);
@@ -79,7 +79,8 @@ TEST(SyncDialog, StepsEvery100msWrapsAt100AndFinishEndsIt) {
 
 TEST(SyncDialog, TimeOutClosesItAndShowsTheErrorBox) {
   test::ScriptedPrompts prompts;
-  SyncDialog dialog(0, prompts, nullptr, 50);  // the 20 s time-out shortened for the test
+  SyncDialog dialog(Language::Chinese, prompts, nullptr,
+                    50);  // the 20 s time-out shortened for the test
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("同步过程"));
   bool visibleWhenTold = true;
   prompts.onPrompt = [&](const test::PromptRecord&) { visibleWhenTold = dialog.isVisible(); };
@@ -111,7 +112,7 @@ TEST(AboutDialog, DisconnectedShowsOnlyFixedLinesUntilF11) {
 
 TEST(AboutDialog, ConnectedShowsVersionsAndThePeakSwitchReportsChanges) {
   AboutDialog about(MachineReadout{true, QStringLiteral("V7"), QStringLiteral("2016-05-20"), 3},
-                  false, nullptr);
+                    false, nullptr);
   about.show();
   auto* versions = ChildWithId<QLabel>(&about, AboutDialog::kVersionsId);
   ASSERT_NE(versions, nullptr);

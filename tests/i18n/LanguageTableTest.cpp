@@ -111,8 +111,8 @@ constexpr Entry kEntries[] = {
 TEST(LanguageTables, BothBuiltInTablesHoldTheEntries) {
   LanguageTable chinese;
   LanguageTable english;
-  ASSERT_TRUE(LoadLanguageTable(0, &chinese));
-  ASSERT_TRUE(LoadLanguageTable(1, &english));
+  ASSERT_TRUE(LoadLanguageTable(Language::Chinese, &chinese));
+  ASSERT_TRUE(LoadLanguageTable(Language::English, &english));
   for (const Entry& e : kEntries) {
     EXPECT_EQ(chinese.Lookup(QLatin1String(e.key)), QString::fromUtf8(e.zh)) << e.key;
     EXPECT_EQ(english.Lookup(QLatin1String(e.key)), QString::fromUtf8(e.en)) << e.key;
@@ -128,7 +128,7 @@ TEST(LanguageTables, MachineSettingsDialogHas36EntriesInEachTable) {
                                      1042, 1043, 1044, 1045, 1148, 1047, 1183, 1012, 1013,
                                      1022, 1023, 1200, 1193, 1194, 1184, 1068, 1069};
   ASSERT_EQ(controls.size() + 1, 36u);
-  for (int language : {0, 1}) {
+  for (Language language : {Language::Chinese, Language::English}) {
     LanguageTable table;
     ASSERT_TRUE(LoadLanguageTable(language, &table));
     EXPECT_FALSE(table.Title(335).isEmpty());
@@ -138,7 +138,7 @@ TEST(LanguageTables, MachineSettingsDialogHas36EntriesInEachTable) {
 
 TEST(ApplyDialogTexts, RewritesTitleAndControlsThatHaveEntries) {
   LanguageTable table;
-  ASSERT_TRUE(LoadLanguageTable(1, &table));
+  ASSERT_TRUE(LoadLanguageTable(Language::English, &table));
   QWidget dialog;
   auto* button = new QPushButton(QStringLiteral("载入参数"), &dialog);
   button->setProperty("controlId", 3);

@@ -39,7 +39,6 @@ QString VersionsLine(const MachineReadout& readout) {
 
 AboutDialog::AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent)
     : QDialog(parent) {
-  setProperty("dialogId", kDialogId);
   setWindowTitle(QStringLiteral("关于 ") + QString::fromLatin1(kProductName));
   setFixedSize(DluToPixelsX(212), DluToPixelsY(113));
   ApplyDialogBackground(this);

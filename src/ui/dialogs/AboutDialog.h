@@ -22,7 +22,6 @@ class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 100;
   static constexpr int kVersionsId = 1007;
   static constexpr int kModelId = 1005;
   static constexpr int kPeakSwitchId = 1045;

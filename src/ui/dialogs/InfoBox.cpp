@@ -22,9 +22,8 @@ constexpr int kIconPixels = 32;
 
 }  // namespace
 
-InfoBox::InfoBox(int language, QWidget* parent) : QDialog(parent) {
+InfoBox::InfoBox(Language language, QWidget* parent) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setProperty("dialogId", kDialogId);
   setWindowTitle(kTitle.In(language));
   setFixedSize(DluToPixelsX(316), DluToPixelsY(67));
   ApplyDialogBackground(this);

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "i18n/Language.h"
+
 class QLabel;
 
 namespace v7 {
@@ -13,12 +15,10 @@ class InfoBox : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 344;
   static constexpr int kTextId = 1223;
   static constexpr int kCloseId = 2;
-  static constexpr int kTimerId = 900;
 
-  InfoBox(int language, QWidget* parent);
+  InfoBox(Language language, QWidget* parent);
 
   // Shows `text` and (re)starts the time after which the box closes.
   void ShowMessage(const QString& text, int milliseconds);

@@ -19,9 +19,8 @@ constexpr char kErrorCaption[] = "错误";
 
 }  // namespace
 
-SyncDialog::SyncDialog(int language, Prompts& prompts, QWidget* parent, int timeoutMs)
+SyncDialog::SyncDialog(Language language, Prompts& prompts, QWidget* parent, int timeoutMs)
     : QDialog(parent), prompts_(prompts), timeoutMs_(timeoutMs) {
-  setProperty("dialogId", kDialogId);
   setWindowTitle(kTitle.In(language));
   setWindowFlag(Qt::WindowCloseButtonHint, false);
   setFixedSize(DluToPixelsX(186), DluToPixelsY(52));

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "i18n/Language.h"
+
 class QProgressBar;
 
 namespace v7 {
@@ -16,17 +18,14 @@ class SyncDialog : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr int kDialogId = 347;
   static constexpr int kProgressId = 1217;
   static constexpr int kTextId = 1218;
-  static constexpr int kStepTimerId = 1;
-  static constexpr int kTimeoutTimerId = 110;
   static constexpr int kStepMs = 100;
   static constexpr int kTimeoutMs = 20000;
   static constexpr int kStep = 10;
   static constexpr int kMaximum = 100;
 
-  SyncDialog(int language, Prompts& prompts, QWidget* parent, int timeoutMs = kTimeoutMs);
+  SyncDialog(Language language, Prompts& prompts, QWidget* parent, int timeoutMs = kTimeoutMs);
 
   // Stops both timers and ends the dialog (the synchronisation has completed).
   void Finish();

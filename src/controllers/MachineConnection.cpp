@@ -1,19 +1,19 @@
-#include "app/MachineConnection.h"
+#include "controllers/MachineConnection.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
 #include <chrono>
 
-#include "app/AppSeams.h"
+#include "controllers/MachineSeams.h"
 #include "link/Clock.h"
 #include "link/HidapiBackend.h"
-#include "protocol/Protocol.h"
+#include "link/LinkMessageText.h"
 #include "link/UdevHotplugMonitor.h"
 #include "params/ParameterImage.h"
+#include "protocol/Protocol.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedHotplugMonitor.h"
 #include "sim/SimulatedMachine.h"
-#include "sync/SyncWorker.h"
 
 namespace v7 {
 
@@ -79,15 +79,14 @@ void MachineConnection::Sleep(int milliseconds) {
   clock_->SleepFor(std::chrono::milliseconds(milliseconds));
 }
 
-bool MachineConnection::StartSync(SyncDirection direction) {
-  // Message 1002 is posted: the worker never waits for the user interface.
-  SyncCompletion done = [this](SyncKind kind) {
-    const int code = static_cast<int>(kind);
+bool MachineConnection::StartSync(SyncKind kind) {
+  // The completion is posted: the worker never waits for the user interface.
+  SyncCompletion done = [this](SyncKind finished) {
     QMetaObject::invokeMethod(
-        this, [this, code] { emit SyncFinished(code); }, Qt::QueuedConnection);
+        this, [this, finished] { emit SyncFinished(finished); }, Qt::QueuedConnection);
   };
-  return direction == SyncDirection::Read ? syncWorker_->StartReadSync(std::move(done))
-                                          : syncWorker_->StartWriteSync(std::move(done));
+  return kind == SyncKind::kRead ? syncWorker_->StartReadSync(std::move(done))
+                                 : syncWorker_->StartWriteSync(std::move(done));
 }
 
 void MachineConnection::StartHotplug() {
@@ -96,7 +95,7 @@ void MachineConnection::StartHotplug() {
     machine_->hotplug = machine_->ownHotplug.get();
   }
   if (!machine_->hotplug) {
-    emit LinkMessage(QString::fromLatin1(kHotplugRegisterErrorCaption),
+    emit UserMessage(QString::fromLatin1(kHotplugRegisterErrorCaption),
                      QString::fromLatin1(kHotplugRegisterErrorText), false);
     return;
   }
@@ -124,12 +123,15 @@ void MachineConnection::OnKeyLearned(int code) {
       this, [this, code] { emit KeyLearned(code); }, Qt::QueuedConnection);
 }
 
-void MachineConnection::OnMessageBox(const LinkMessageBox& box) {
-  const QString caption = QString::fromStdString(box.caption);
-  const QString text = QString::fromStdString(box.text);
-  const bool error = box.icon == LinkMessageBox::Icon::kError;
+// Worded on the user-interface thread; the reader only posts what arrived.
+void MachineConnection::OnLinkMessage(const LinkMessage& message) {
   QMetaObject::invokeMethod(
-      this, [this, caption, text, error] { emit LinkMessage(caption, text, error); },
+      this,
+      [this, message] {
+        const LinkMessageBox box = LinkMessageText(message);
+        emit UserMessage(QString::fromStdString(box.caption), QString::fromStdString(box.text),
+                         box.icon == LinkMessageBox::Icon::kError);
+      },
       Qt::QueuedConnection);
 }
 

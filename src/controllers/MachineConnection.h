@@ -8,14 +8,12 @@
 
 #include "link/DeviceLink.h"
 #include "protocol/LinkObserver.h"
+#include "sync/SyncWorker.h"
 
 namespace v7 {
 
 class Clock;
-class HidBackend;
-class HotplugMonitor;
 class ParameterImage;
-class SyncWorker;
 struct MachineSeams;
 
 // The machine side of the program as the windows see it: the parameter image, the link,
@@ -26,8 +24,6 @@ class MachineConnection : public QObject, private LinkObserver {
   Q_OBJECT
 
  public:
-  enum class SyncDirection { Read = 0, Write = 1 };
-
   explicit MachineConnection(const MachineSeams& seams, QObject* parent = nullptr);
   ~MachineConnection() override;
 
@@ -44,7 +40,7 @@ class MachineConnection : public QObject, private LinkObserver {
 
   // Starts a read or write worker; SyncFinished follows when it has ended. False when a
   // worker is still running (nothing is started then).
-  bool StartSync(SyncDirection direction);
+  bool StartSync(SyncKind kind);
 
   // Starts watching for arrivals and removals (and, when simulating, plugs the built-in
   // machine in shortly afterwards).
@@ -53,13 +49,14 @@ class MachineConnection : public QObject, private LinkObserver {
  signals:
   void DeviceArrived();
   void DeviceRemoved(const QString& devicePath);
-  void SyncFinished(int direction);
+  void SyncFinished(SyncKind kind);
   void KeyLearned(int code);
-  void LinkMessage(const QString& caption, const QString& text, bool error);
+  // A box to show: a reply the user must hear of, or hot-plug watching that could not start.
+  void UserMessage(const QString& caption, const QString& text, bool error);
 
  private:
   void OnKeyLearned(int code) override;
-  void OnMessageBox(const LinkMessageBox& box) override;
+  void OnLinkMessage(const LinkMessage& message) override;
   void OnReaderEnded() override;
   void DrainHotplugEvents();
   void CreateSimulatedMachine();
