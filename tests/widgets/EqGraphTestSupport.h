@@ -40,7 +40,7 @@ struct BandNotice {
   float q;
 };
 
-// Records the graph's notifications as they arrive (synchronously).
+// Records the graph's signals as they arrive (synchronously).
 class NoticeRecorder {
  public:
   explicit NoticeRecorder(EqGraph& panel) {

@@ -184,7 +184,7 @@ TEST_F(SliderFixture, ClaimsArrowKeysButNotTab) {
   }
 }
 
-TEST_F(SliderFixture, WheelStepsOnePerMessageAndAlwaysPosts) {
+TEST_F(SliderFixture, WheelStepsOncePerEventAndAlwaysPosts) {
   Make(ImageSlider::kHorizontalArtwork, 0, 10);
   slider_->SetValue(5);
   Wheel(-360);
