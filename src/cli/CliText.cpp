@@ -1,7 +1,10 @@
 #include "cli/CliText.h"
 
 #include <array>
+#include <string>
 #include <utility>
+
+#include "params/ParameterCatalogue.h"
 
 namespace v7 {
 namespace {
@@ -27,7 +30,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kUsages 
     {"gate-data", "usage: v7ctl gate-data THRESHOLD\n"},
 }};
 
-constexpr std::string_view kHelp =
+// The help before and after the list of parameter names, which comes from the catalogue.
+constexpr std::string_view kHelpHead =
     "v7ctl - command line for the V7 karaoke DSP machine\n"
     "\n"
     "usage: v7ctl [options] COMMAND [ARGS]\n"
@@ -52,12 +56,11 @@ constexpr std::string_view kHelp =
     "                                 ranges: mic-volume and music-volume -80..5 dB, the\n"
     "                                 other volumes and the mixes -80..0 dB, echo-ratio\n"
     "                                 -100..-20 (tenths of dB), echo-time 1..7300 samples\n"
-    "                                 (clamped), switches 0 or 1\n"
-    "      names: mic-volume music-volume main-volume center-volume sub-volume\n"
-    "             main-mic main-music center-mic center-music sub-mic sub-music\n"
-    "             echo-volume echo-ratio echo-time mic-mute music-mute fbc-bypass\n"
-    "             mic-eq-bypass music-eq-bypass echo-eq-bypass main-eq-bypass\n"
-    "             center-eq-bypass sub-eq-bypass\n"
+    "                                 (clamped), switches 0 or 1, mic-sub-restore-time\n"
+    "                                 0..255, mic-sub-ratio 0..99, mic-sub-sensitivity\n"
+    "                                 20..60, the gate thresholds -88..-20 dB\n";
+
+constexpr std::string_view kHelpTail =
     "  eq PAGE BAND TYPE FREQ GAIN Q  set one EQ band (BAND from 1), limited as in the band\n"
     "                                 editor: 20..20000 Hz, +-15 dB (0 for LP and HP),\n"
     "                                 Q 0.1..30 for PEQ, 0.1..2 for the other types\n"
@@ -78,6 +81,25 @@ constexpr std::string_view kHelp =
     "Exit status: 0 success, 1 bad arguments, 2 no machine found, 3 another model\n"
     "answered, 4 a file or the machine failed.\n";
 
+constexpr std::string_view kNamesLabel = "      names:";
+constexpr size_t kNamesIndent = 13;
+constexpr size_t kHelpWidth = 80;
+
+// Every name `set` takes, filled into lines no wider than the help.
+std::string ParameterNameLines() {
+  std::string lines;
+  std::string line(kNamesLabel);
+  for (const ParameterEntry& entry : ParameterCatalogue()) {
+    if (line.size() > kNamesIndent && line.size() + 1 + entry.name.size() > kHelpWidth) {
+      lines += line + '\n';
+      line.assign(kNamesIndent - 1, ' ');
+    }
+    line += ' ';
+    line += entry.name;
+  }
+  return lines + line + '\n';
+}
+
 constexpr std::string_view kUdevRules =
     "# V7 Control: lets the logged-in user open the V7 machine.\n"
     "# Install as /etc/udev/rules.d/60-v7-control.rules, then run: udevadm control --reload\n"
@@ -93,7 +115,9 @@ std::string_view UsageOf(std::string_view command) {
 }
 
 std::string_view HelpText() {
-  return kHelp;
+  static const std::string help =
+      std::string(kHelpHead) + ParameterNameLines() + std::string(kHelpTail);
+  return help;
 }
 
 std::string_view UdevRules() {

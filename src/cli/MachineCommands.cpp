@@ -1,7 +1,6 @@
 #include "cli/MachineCommands.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -10,9 +9,12 @@
 #include "cli/CliArgs.h"
 #include "cli/CliText.h"
 #include "cli/MachineSession.h"
+#include "dsp/EqLimits.h"
+#include "edit/ParameterWriter.h"
 #include "files/AtomicFile.h"
 #include "files/FileNames.h"
 #include "files/ModeFile.h"
+#include "params/ParameterCatalogue.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "sync/ModeCommands.h"
@@ -39,94 +41,14 @@ int SentOrFailed(CliContext& context, bool sent) {
 
 // --- set NAME VALUE ---
 
-struct SettableParameter {
-  std::string_view name;
-  int min;
-  int max;
-  std::function<bool(ParameterAccessors&, int)> apply;
-};
-
-// The ranges of the program's own sliders. Wider values would reach the amplifiers with up to
-// +48 dB of gain, and a positive echo ratio feeds the echo back louder than it came.
-constexpr int kMinDb = -80;
-constexpr int kMaxMasterDb = 5;
-constexpr int kMaxDb = 0;
-constexpr int kMinEchoRatioTenths = -100;
-constexpr int kMaxEchoRatioTenths = -20;
-
-SettableParameter Gain(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
-  return {name, kMinDb, kMaxDb, std::move(f)};
-}
-SettableParameter Master(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
-  return {name, kMinDb, kMaxMasterDb, std::move(f)};
-}
-SettableParameter Switch(std::string_view name, std::function<bool(ParameterAccessors&, int)> f) {
-  return {name, 0, 1, std::move(f)};
-}
-SettableParameter Mix(std::string_view name, int32_t DspParams::*field) {
-  return Gain(name, [field](ParameterAccessors& a, int v) { return a.SetOutputMix(field, v); });
-}
-SettableParameter Output(std::string_view name, int address) {
-  return Gain(name,
-              [address](ParameterAccessors& a, int v) { return a.SetOutputVolume(address, v); });
-}
-SettableParameter Bypass(std::string_view name, int page) {
-  return Switch(name, [page](ParameterAccessors& a, int v) { return a.SetEqBypass(page, v); });
-}
-
-const std::vector<SettableParameter>& SettableParameters() {
-  static const std::vector<SettableParameter> parameters = {
-      Master("mic-volume", [](ParameterAccessors& a, int v) { return a.SetMicVolume(v); }),
-      Master("music-volume", [](ParameterAccessors& a, int v) { return a.SetMusicVolume(v); }),
-      Output("main-volume", kDspMainVolume),
-      Output("center-volume", kDspCenterVolume),
-      Output("sub-volume", kDspSubVolume),
-      Mix("main-mic", &DspParams::mainMic),
-      Mix("main-music", &DspParams::mainMusic),
-      Mix("center-mic", &DspParams::centerMic),
-      Mix("center-music", &DspParams::centerMusic),
-      Mix("sub-mic", &DspParams::subMic),
-      Mix("sub-music", &DspParams::subMusic),
-      Gain("echo-volume", [](ParameterAccessors& a, int v) { return a.SetEchoVolume(v); }),
-      {"echo-ratio", kMinEchoRatioTenths, kMaxEchoRatioTenths,
-       [](ParameterAccessors& a, int v) { return a.SetEchoRatio(v); }},
-      // Out-of-range echo times are clamped by the accessor, as the panel's are.
-      {"echo-time", std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
-       [](ParameterAccessors& a, int v) { return a.SetEchoTime(v); }},
-      Switch("mic-mute",
-             [](ParameterAccessors& a, int v) { return a.SetMute(MuteChannel::kMic, v); }),
-      Switch("music-mute",
-             [](ParameterAccessors& a, int v) { return a.SetMute(MuteChannel::kMusic, v); }),
-      Switch("fbc-bypass", [](ParameterAccessors& a, int v) { return a.SetFbcBypass(v); }),
-      Bypass("mic-eq-bypass", kPageMic),
-      Bypass("music-eq-bypass", kPageMusic),
-      Bypass("echo-eq-bypass", kPageEcho),
-      Bypass("main-eq-bypass", kPageMain),
-      Bypass("center-eq-bypass", kPageCenter),
-      Bypass("sub-eq-bypass", kPageSub),
-  };
-  return parameters;
-}
-
-const SettableParameter* FindSettable(std::string_view name) {
-  for (const SettableParameter& p : SettableParameters())
-    if (p.name == name) return &p;
-  return nullptr;
+// A value the parameter takes: within its range, or any whole number when it is clamped.
+std::optional<int> ParseParameterValue(const ParameterEntry& entry, std::string_view text) {
+  if (entry.outOfRange == OutOfRange::kClamped)
+    return ParseInt(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  return ParseInt(text, entry.range.min, entry.range.max);
 }
 
 // --- eq PAGE BAND TYPE FREQ GAIN Q ---
-
-// The band editor's limits, so that a band set here is one the editors could have made. A Q
-// below 0.1 would be stored as code 0 and silence the band when its block is replayed.
-constexpr int kMinEditorFrequency = 20;
-constexpr int kMaxEditorFrequency = 20000;
-constexpr float kMaxEditorGainDb = 15.0f;
-constexpr float kMinEditorQ = 0.1f;
-constexpr float kMaxPeqQ = 30.0f;
-constexpr float kMaxOtherQ = 2.0f;
-constexpr int kPeqType = 1;
-constexpr int kLowPassType = 2;
-constexpr int kHighPassType = 3;
 
 struct BandValues {
   int type;
@@ -135,13 +57,11 @@ struct BandValues {
   float q;
 };
 
-// Low and high passes have no gain of their own; Q is limited by type.
+// A band set here is one the band editor could have made.
 BandValues LimitToEditorRange(const BandValues& b) {
-  const bool pass = b.type == kLowPassType || b.type == kHighPassType;
-  const float maxQ = b.type == kPeqType ? kMaxPeqQ : kMaxOtherQ;
-  return {b.type, std::clamp(b.freqHz, kMinEditorFrequency, kMaxEditorFrequency),
-          pass ? 0.0f : std::clamp(b.gainDb, -kMaxEditorGainDb, kMaxEditorGainDb),
-          std::clamp(b.q, kMinEditorQ, maxQ)};
+  const FilterType type = FilterTypeFromCode(b.type);
+  return {b.type, static_cast<int>(LimitEqFrequency(static_cast<float>(b.freqHz))),
+          LimitEqGain(type, b.gainDb), LimitEqQ(type, b.q)};
 }
 
 // --- mode load|store|factory N ---
@@ -224,12 +144,12 @@ int RunMode(CliContext& context, CommandArgs args) {
 
 int RunSet(CliContext& context, CommandArgs args) {
   if (args.size() != 2) return PrintUsage(context, "set");
-  const SettableParameter* parameter = FindSettable(args[0]);
+  const ParameterEntry* parameter = FindParameter(args[0]);
   if (parameter == nullptr) return PrintUsage(context, "set");
-  const std::optional<int> value = ParseInt(args[1], parameter->min, parameter->max);
+  const std::optional<int> value = ParseParameterValue(*parameter, args[1]);
   if (!value) return PrintUsage(context, "set");
   return WithMachine(context, [&](MachineSession& session) {
-    return SentOrFailed(context, parameter->apply(session.Accessors(), *value));
+    return SentOrFailed(context, WriteParameter(session.Accessors(), parameter->id, *value));
   });
 }
 

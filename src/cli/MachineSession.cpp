@@ -74,9 +74,7 @@ bool MachineSession::ParametersRead() const {
 int MachineSession::Synchronise(SyncKind kind, int pendingModeIndex) {
   {
     SyncWorker worker(image_, *link_, context_.clock);
-    const bool started =
-        kind == SyncKind::kRead ? worker.StartReadSync(nullptr) : worker.StartWriteSync(nullptr);
-    if (!started) return kExitFailure;
+    if (!worker.StartSync(kind, nullptr)) return kExitFailure;
     worker.Wait();
   }
   AwaitReply();

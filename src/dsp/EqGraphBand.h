@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "dsp/EqLimits.h"
 #include "dsp/FilterType.h"
 #include "dsp/ResponseCurve.h"
 
@@ -18,10 +19,10 @@ struct EqGraphBand {
   float gain = 0.0f;         // dB
   float q = 1.0f;
   ResponseCurve curve{};
-  float frequencyMin = 20.0f;
+  float frequencyMin = kEqMinFrequencyHz;
   float frequencyMax = 12000.0f;
-  float gainMin = -15.0f;
-  float gainMax = 15.0f;
+  float gainMin = kEqMinGainDb;
+  float gainMax = kEqMaxGainDb;
 };
 
 }  // namespace v7

@@ -3,53 +3,25 @@
 #include <algorithm>
 #include <span>
 
-#include "protocol/Commands.h"
-#include "protocol/Protocol.h"
 #include "edit/CoefficientWriter.h"
 #include "params/DspFieldTable.h"
+#include "params/EqResetBands.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
 
 namespace v7 {
 namespace {
-
-constexpr float kResetGainDb = 0.0f;
-constexpr float kResetQ = 1.414f;
-constexpr int kResetType = 1;  // PEQ
-constexpr int kLowPassType = 2;
-constexpr std::array<int, kTenBandCount> kResetFrequencies = {31,   62,   125,  250,  500,
-                                                              1000, 2300, 4500, 9000, 15000};
-
-// The sub block's two low passes. The first one's coefficients use Q 0.7 while its record
-// says 0.707; both are kept as the machine has always been sent them.
-struct SubLowPass {
-  int band;
-  int freqHz;
-  float coefficientQ;
-  float recordQ;
-};
-constexpr std::array<SubLowPass, 2> kSubLowPasses = {
-    {{2, 100, 0.7f, 0.707f}, {3, 130, 1.0f, 1.0f}}};
 
 constexpr int kTenBandWriteBytes = 35;  // a 10-band block goes out in two halves
 constexpr int kDynamicsChunkWords[] = {11, 11, 12};
 constexpr int kLockBitsCount = 8;
 constexpr int kLastEditableSetting = kSettingLockBits - 1;  // bytes 0..5
 
-const SubLowPass* SubLowPassOf(int page, int band) {
-  if (page != kPageSub) return nullptr;
-  for (const SubLowPass& lp : kSubLowPasses)
-    if (lp.band == band) return &lp;
-  return nullptr;
-}
-
 bool Sent(int written) {
   return written == kReportSize;
 }
 
 }  // namespace
-
-bool IsUninitialisedRecord(const DynamicsRecord& record) {
-  return record[0] == 0xFF && record[1] == 0xFF;
-}
 
 bool IsAbsentTable(const DynamicsTable& table) {
   return std::all_of(table.begin(), table.begin() + kDspWordBytes,
@@ -83,19 +55,13 @@ bool ParameterAccessors::ResetEqBlock(int page) {
   const int bands = ParameterImage::BandCountOfBlock(block);
   bool allSent = true;
   for (int band = 0; band < bands; ++band) {
-    const SubLowPass* lp = SubLowPassOf(page, band);
-    allSent &= Sent(lp ? WriteBandCoefficients(sink_, block, band, kLowPassType, lp->freqHz,
-                                               kResetGainDb, lp->coefficientQ)
-                       : WriteBandCoefficients(sink_, block, band, kResetType,
-                                               kResetFrequencies[band], kResetGainDb, kResetQ));
+    const ResetBand reset = ResetBandOf(page, band);
+    allSent &=
+        Sent(WriteBandCoefficients(sink_, block, band, reset.record.type, reset.record.freqHz,
+                                   reset.record.gainDb, reset.coefficientQ));
   }
-  for (int band = 0; band < bands; ++band) {
-    const SubLowPass* lp = SubLowPassOf(page, band);
-    const int freq = lp ? lp->freqHz : kResetFrequencies[band];
-    image_.PutEqBandByBlock(block, band,
-                            lp ? EqBandSettings{kResetGainDb, freq, lp->recordQ, kLowPassType}
-                               : EqBandSettings{kResetGainDb, freq, kResetQ, kResetType});
-  }
+  for (int band = 0; band < bands; ++band)
+    image_.PutEqBandByBlock(block, band, ResetBandOf(page, band).record);
   const int address = ParameterImage::BlockAddress(block);
   if (bands == kTenBandCount) {
     allSent &= SendMemory(address, kTenBandWriteBytes);

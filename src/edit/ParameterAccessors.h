@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 
@@ -16,8 +16,6 @@ inline constexpr DynamicsRecord kPanelDefaultDynamicsRecord = {
 inline constexpr DynamicsRecord kWriteDefaultDynamicsRecord = {
     0x00, 0x2D, 0x01, 0x56, 0x00, 0x9B, 0x00, 0xF3, 0x02, 0x3D, 0x00, 0x37, 0x00, 0x96, 0x01, 0x56};
 
-// A record whose first two bytes are FF FF was never written by the machine.
-bool IsUninitialisedRecord(const DynamicsRecord& record);
 // A table whose first word is zero is absent and is not sent.
 bool IsAbsentTable(const DynamicsTable& table);
 
@@ -80,6 +78,8 @@ class ParameterAccessors {
 
   // Sends the DSP words of the field at this word address as the image holds them.
   bool SendDspField(int address);
+
+  const ParameterImage& Image() const { return image_; }
 
  private:
   bool SendEqBandRecord(int address);

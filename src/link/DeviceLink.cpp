@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "protocol/Commands.h"
+#include "link/LinkMessageText.h"
 #include "link/LinkSession.h"
+#include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/ReportDispatcher.h"
 #include "protocol/Trace.h"
@@ -21,15 +22,17 @@ DeviceLink::DeviceLink(ParameterImage& image, HidBackend& backend, LinkTimings t
       backend_(backend),
       timings_(timings),
       dispatcher_(std::make_shared<ReportDispatcher>(image)),
-      tap_(std::make_shared<ReportTapRelay>()) {}
+      tap_(std::make_shared<ReportTapRelay>()) {
+  dispatcher_->SetObserver(this);
+}
 
 DeviceLink::~DeviceLink() {
   CloseUsbDevice();
-  dispatcher_->SetObserver(nullptr);  // a reader let go on close must not call a dead observer
+  dispatcher_->SetObserver(nullptr);  // a reader let go on close must not call a dead link
 }
 
 void DeviceLink::SetObserver(LinkObserver* observer) {
-  dispatcher_->SetObserver(observer);
+  observer_ = observer;
 }
 
 void DeviceLink::SetReportTap(ReportTap tap) {
@@ -152,6 +155,24 @@ Report DeviceLink::LastEchoReport() const {
 bool DeviceLink::AwaitReply(std::chrono::milliseconds timeout) {
   const std::shared_ptr<LinkSession> session = Session();
   return session && session->AwaitReply(timeout);
+}
+
+int DeviceLink::WaitingForToken() const {
+  const std::shared_ptr<LinkSession> session = Session();
+  return session ? session->WaitingForToken() : 0;
+}
+
+void DeviceLink::OnKeyLearned(int code) {
+  if (LinkObserver* observer = observer_.load()) observer->OnKeyLearned(code);
+}
+
+void DeviceLink::OnLinkMessage(const LinkMessage& message) {
+  Trace(LinkMessageText(message).text);
+  if (LinkObserver* observer = observer_.load()) observer->OnLinkMessage(message);
+}
+
+void DeviceLink::OnReaderEnded() {
+  if (LinkObserver* observer = observer_.load()) observer->OnReaderEnded();
 }
 
 std::shared_ptr<LinkSession> DeviceLink::Session() const {

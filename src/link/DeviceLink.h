@@ -8,10 +8,10 @@
 #include <string>
 
 #include "link/HidBackend.h"
-#include "protocol/LinkObserver.h"
-#include "protocol/ReportSink.h"
 #include "link/ReportTapRelay.h"
 #include "params/ParameterImage.h"
+#include "protocol/LinkObserver.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 
@@ -34,8 +34,9 @@ struct LinkTimings {
 // The link to the machine: finds and opens its HID interface, runs the reader thread that hands
 // every incoming report to the dispatcher (which fills the image), and offers one blocking write
 // paced to one outstanding request. Open and close run on the UI thread; WriteUsbData may be
-// called from any thread.
-class DeviceLink : public ReportSink {
+// called from any thread. It hears the dispatcher's events first, so that a message's text is
+// traced whether or not anyone shows it, and passes them on to its observer.
+class DeviceLink : public ReportSink, private LinkObserver {
  public:
   static constexpr uint16_t vendorId = 0x2010;
   static constexpr uint16_t productId = 0x0115;
@@ -46,7 +47,7 @@ class DeviceLink : public ReportSink {
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
 
-  // Receives key learned, error boxes and reader ended, on the reader thread (see LinkObserver).
+  // Receives key learned, link messages and reader ended, on the reader thread (see LinkObserver).
   void SetObserver(LinkObserver* observer);
   // Sees every report crossing the link; may be called at any time.
   void SetReportTap(ReportTap tap);
@@ -62,7 +63,7 @@ class DeviceLink : public ReportSink {
   int WriteUsbData(const Report& report) override;
 
   bool IsConnected() const { return connected.load(); }
-  // g_bReadThreadEnd: the reader stopped on a read error; writes are refused until closed.
+  // The reader stopped on a read error; writes are refused until closed.
   bool IsReadThreadEnded() const;
   std::string DevicePath() const;
   // True when `devnode` (from a removal notice) is the open device's node.
@@ -71,18 +72,25 @@ class DeviceLink : public ReportSink {
   // Waits until the reply to the last request sent has been stored (or the time-out passed);
   // lets a sequence read what its last request brought in. True when the reply came.
   bool AwaitReply(std::chrono::milliseconds timeout) override;
+  // Writers and reply waiters held up by the previous request's reply now (0 when closed);
+  // lets tests wait for a writer to be held instead of sleeping.
+  int WaitingForToken() const;
 
  private:
   struct FoundDevice;
   OpenResult FindAndOpen(FoundDevice& found);
   HidOpenStatus OpenInterface(const HidInterfaceInfo& info, FoundDevice& found);
   std::shared_ptr<LinkSession> Session() const;
+  void OnKeyLearned(int code) override;
+  void OnLinkMessage(const LinkMessage& message) override;
+  void OnReaderEnded() override;
 
   ParameterImage& image_;
   HidBackend& backend_;
   const LinkTimings timings_;
   std::shared_ptr<ReportDispatcher> dispatcher_;
   std::shared_ptr<ReportTapRelay> tap_;
+  std::atomic<LinkObserver*> observer_{nullptr};
   std::atomic<bool> connected{false};
   mutable std::mutex sessionMutex_;
   std::shared_ptr<LinkSession> session_;

@@ -16,7 +16,7 @@ LinkSession::~LinkSession() {
 }
 
 void LinkSession::StartReader() {
-  reader_ = std::thread([self = shared_from_this()] { self->ReadUsbThreadProc(); });
+  reader_ = std::thread([self = shared_from_this()] { self->ReaderLoop(); });
 }
 
 bool LinkSession::StopReader(std::chrono::milliseconds timeout) {
@@ -67,8 +67,8 @@ bool LinkSession::AwaitReply(std::chrono::milliseconds timeout) {
   return true;
 }
 
-void LinkSession::ReadUsbThreadProc() {
-  g_bReadThreadEnd = false;
+void LinkSession::ReaderLoop() {
+  readerEnded_ = false;
   Trace("start thread: ReadUsbThreadProc \n");
   while (!stop_) {
     if (!ReadUsbData()) {
@@ -114,7 +114,7 @@ void LinkSession::Dispatch(const Report& report) {
 
 void LinkSession::EndOnReadError() {
   image_.syncComplete = false;
-  g_bReadThreadEnd = true;
+  readerEnded_ = true;
   sendToken_.Give();  // a waiting writer is not held up
   parts_.dispatcher->NotifyReaderEnded();
 }

@@ -8,10 +8,10 @@
 #include <thread>
 
 #include "link/HidDevice.h"
-#include "protocol/ReportDispatcher.h"
 #include "link/ReportTapRelay.h"
 #include "link/SendToken.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportDispatcher.h"
 
 namespace v7 {
 
@@ -31,7 +31,7 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   LinkSession(ParameterImage& image, Parts parts);
   ~LinkSession();
 
-  // Starts ReadUsbThreadProc; the thread holds the session until it ends.
+  // Starts the reader thread (ReaderLoop); the thread holds the session until it ends.
   void StartReader();
   // Sets the stop flag and waits up to `timeout` for the reader to end, then closes the read
   // handle. A reader that does not end in time is let go and keeps its read handle, which it
@@ -42,12 +42,15 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   int Write(const Report& report, std::chrono::milliseconds tokenWait);
   void CloseWriteHandle();
 
-  bool IsReadThreadEnded() const { return g_bReadThreadEnd.load(); }
+  bool IsReadThreadEnded() const { return readerEnded_.load(); }
   // Waits until the reply to the last request has been handled (or the reader ended).
   bool AwaitReply(std::chrono::milliseconds timeout);
+  // Writers (and reply waiters) waiting for the send token now.
+  int WaitingForToken() const { return sendToken_.Waiting(); }
 
  private:
-  void ReadUsbThreadProc();
+  // Reads and dispatches until stopped or a read fails.
+  void ReaderLoop();
   // One read and dispatch; false on a read error.
   bool ReadUsbData();
   void Dispatch(const Report& report);
@@ -60,7 +63,7 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   SendToken sendToken_;
   std::mutex writeLock_;
   std::atomic<bool> stop_{false};
-  std::atomic<bool> g_bReadThreadEnd{false};
+  std::atomic<bool> readerEnded_{false};  // ended on a read error
   std::mutex exitMutex_;
   std::condition_variable exitSignal_;
   bool readerExited_ = false;

@@ -13,11 +13,14 @@ class SendToken {
   // Waits up to `timeout` for the token; true when taken, false on time-out.
   bool Take(std::chrono::milliseconds timeout);
   void Give();
+  // How many callers are waiting in Take now.
+  int Waiting() const;
 
  private:
-  std::mutex mutex_;
+  mutable std::mutex mutex_;
   std::condition_variable signalled_;
   bool available_ = true;
+  int waiting_ = 0;
 };
 
 }  // namespace v7

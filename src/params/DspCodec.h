@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "dsp/EqLimits.h"
+
 namespace v7 {
 
 // A DSP parameter RAM word: signed 32-bit, 5.23 fixed point, sent most significant byte first.
@@ -52,9 +54,6 @@ struct EqBandSettings {
 // in Hz, Q * 1000 (each big-endian u16), then the filter type byte.
 inline constexpr int kEqBandBytes = 7;
 using EqBand = std::array<uint8_t, kEqBandBytes>;
-
-inline constexpr float kEqMinGainDb = -15.0f;
-inline constexpr float kEqMaxGainDb = 15.0f;
 
 // Gains are clamped to +-15 dB; frequency, Q code and type to what their fields can hold.
 EqBand EncodeEqBand(const EqBandSettings& band);

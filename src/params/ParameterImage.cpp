@@ -23,8 +23,7 @@ constexpr std::array<BlockLayout, kEqBlockCount> kBlocks = {{
 
 constexpr std::array<int, kTenBandCount> kStartupBandFrequencies = {22,   62,   125,  250,  500,
                                                                     1000, 2300, 4500, 9000, 12000};
-constexpr float kStartupBandQ = 1.414f;
-constexpr int kStartupBandType = 1;  // PEQ
+constexpr int kStartupBandType = static_cast<int>(FilterType::Peq);
 
 struct BypassField {
   int32_t DspParams::*field;
@@ -49,6 +48,10 @@ int ClampBlock(int block) {
 }
 
 }  // namespace
+
+bool IsUninitialisedRecord(const DynamicsRecord& record) {
+  return record[0] == 0xFF && record[1] == 0xFF;
+}
 
 ParameterImage::ParameterImage() {
   Reset();

@@ -56,6 +56,8 @@ inline constexpr int kDynamicsRecordBytes = 24;
 inline constexpr int kDynamicsTableBytes = 136;  // 34 DSP words
 using DynamicsRecord = std::array<uint8_t, kDynamicsRecordBytes>;
 using DynamicsTable = std::array<uint8_t, kDynamicsTableBytes>;
+// A record whose first two bytes are FF FF was never written by the machine.
+bool IsUninitialisedRecord(const DynamicsRecord& record);
 
 // --- Device memory: the EQ area, then the two dynamics records ---
 inline constexpr int kEqAreaBytes = 336;
@@ -97,6 +99,9 @@ inline constexpr int kDspRamWords = 512;
 
 inline constexpr int kEchoTimeMin = 1;
 inline constexpr int kEchoTimeMax = 7300;  // samples at 32 kHz
+
+// The Q of the start-up bands and of the bands a reset block holds.
+inline constexpr float kStartupBandQ = 1.414f;
 
 // One 32-bit field per DSP parameter, gains in whole dB. The DSP words they are sent as are
 // described by DspFieldTable.h.

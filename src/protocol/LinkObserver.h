@@ -1,20 +1,22 @@
 #pragma once
 
-#include <string>
+#include "protocol/Report.h"
 
 namespace v7 {
 
-// Window message numbers kept as named constants.
-inline constexpr int kMsgKeyLearned = 1001;
+// A reply the user is told about in a box. The front end words it (link/LinkMessageText.h).
+enum class LinkMessageKind {
+  kMemoryPastEqArea,      // a memory reply that would run past the EQ area ("copy code 1")
+  kUnknownMemoryAddress,  // a memory reply for an address nothing is kept at ("copy code 2")
+  kEchoMismatch,          // the echo of a command 2 or a mode load differs from what was sent
+};
 
-// A message box the link asks the user interface to show. Texts are UTF-8.
-struct LinkMessageBox {
-  enum class Icon { kNone, kError };
-  Icon icon = Icon::kNone;
-  std::string caption;
-  std::string text;
+struct LinkMessage {
+  LinkMessageKind kind = LinkMessageKind::kMemoryPastEqArea;
+  Report arrived;     // the reply that raised it
+  Report remembered;  // for an echo mismatch, the report that was sent
 
-  bool operator==(const LinkMessageBox&) const = default;
+  bool operator==(const LinkMessage&) const = default;
 };
 
 // What the reader thread tells the user interface. Every call is made on the reader thread
@@ -24,10 +26,10 @@ struct LinkMessageBox {
 class LinkObserver {
  public:
   virtual ~LinkObserver() = default;
-  // Message 1001: the machine reported a learned remote key code.
+  // The machine reported a learned remote key code.
   virtual void OnKeyLearned(int /*code*/) {}
-  // An error box about a reply (a bad memory reply, an echo that does not match).
-  virtual void OnMessageBox(const LinkMessageBox& /*box*/) {}
+  // A reply the user must hear of (a bad memory reply, an echo that does not match).
+  virtual void OnLinkMessage(const LinkMessage& /*message*/) {}
   // The reader stopped on a read error: the machine is gone for writing until closed.
   virtual void OnReaderEnded() {}
 };

@@ -1,16 +1,14 @@
 #include "protocol/ReportDispatcher.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "params/DspFieldTable.h"
 #include "protocol/Commands.h"
 #include "protocol/Trace.h"
-#include "params/DspFieldTable.h"
 
 namespace v7 {
 namespace {
 
-constexpr int kEchoBytesShown = 12;
 // The echo length byte may claim more than the report holds; compare what it holds.
 constexpr int kMaxEchoCompare = kReportSize - 1;
 constexpr uint8_t kUninitialisedByte = 0xFF;
@@ -20,11 +18,6 @@ constexpr int kAutoSubReplyBytes = 3;
 
 bool IsEchoChecked(uint8_t code) {
   return code == kCmdEcho2 || code == kCmdLoadMode;
-}
-
-// Bytes 1..12 (code and the first arguments) as the echo box shows them.
-std::string EchoBytesShown(const Report& report) {
-  return FormatHexBytes(std::span<const uint8_t>(report.bytes).subspan(1, kEchoBytesShown));
 }
 
 // Bytes 2.. as one character each, up to a zero byte or `maxChars`.
@@ -38,16 +31,6 @@ std::string TextFrom(const Report& report, int maxChars) {
 }
 
 }  // namespace
-
-std::string EchoMismatchText(const Report& arrived, const Report& remembered) {
-  char address[8];
-  std::snprintf(address, sizeof address, "%04X", arrived.Address());
-  const std::string tabs = " \t\t\t\t\t\t\t\t \n";
-  return "升级出现错误，请关闭软件再重新打开再次进行升级！\t\t\t\t\t\t\t\t \n"
-         "错误信息：校验错误-地址:0x" +
-         std::string(address) + tabs + "buf=" + EchoBytesShown(arrived) + tabs +
-         "ver=" + EchoBytesShown(remembered);
-}
 
 ReportDispatcher::ReportDispatcher(ParameterImage& image) : image_(image) {}
 
@@ -119,8 +102,7 @@ void ReportDispatcher::CheckEcho(const Report& report) {
   const int n = std::min(report.Length(), kMaxEchoCompare);
   const bool same = std::equal(report.bytes.begin() + 1, report.bytes.begin() + 1 + n,
                                remembered.bytes.begin() + 1);
-  if (!same)
-    ShowBox(LinkMessageBox::Icon::kError, kEchoErrorCaption, EchoMismatchText(report, remembered));
+  if (!same) Tell({LinkMessageKind::kEchoMismatch, report, remembered});
 }
 
 void ReportDispatcher::StoreMode(const Report& report) {
@@ -178,7 +160,7 @@ void ReportDispatcher::StoreDeviceMemory(const Report& report) {
   } else if (address == kMicDynamicsAddress) {
     std::copy_n(report.Data(), recordBytes, image_.micDynamicsRecord.begin());
   } else {
-    ShowBox(LinkMessageBox::Icon::kNone, kCopyErrorCaption, kCopyCode2Text);
+    Tell({LinkMessageKind::kUnknownMemoryAddress, report, {}});
   }
 }
 
@@ -191,7 +173,7 @@ void ReportDispatcher::StoreEqArea(const Report& report) {
     // A length byte above 56 claims more than the report carries: copy what it carries.
     std::copy_n(data, report.DataLength(), image_.eqArea.begin() + address);
   } else {
-    ShowBox(LinkMessageBox::Icon::kNone, kCopyErrorCaption, kCopyCode1Text);
+    Tell({LinkMessageKind::kMemoryPastEqArea, report, {}});
   }
 }
 
@@ -200,11 +182,8 @@ void ReportDispatcher::StoreSettings(const Report& report) {
   image_.editSettings = image_.deviceSettings;
 }
 
-void ReportDispatcher::ShowBox(LinkMessageBox::Icon icon, const char* caption, std::string text) {
-  Trace(text);
-  if (LinkObserver* observer = observer_.load()) {
-    observer->OnMessageBox({icon, caption, std::move(text)});
-  }
+void ReportDispatcher::Tell(const LinkMessage& message) {
+  if (LinkObserver* observer = observer_.load()) observer->OnLinkMessage(message);
 }
 
 }  // namespace v7

@@ -3,17 +3,11 @@
 #include <atomic>
 #include <mutex>
 
+#include "params/ParameterImage.h"
 #include "protocol/LinkObserver.h"
 #include "protocol/Report.h"
-#include "params/ParameterImage.h"
 
 namespace v7 {
-
-// Exact texts of the boxes a reply can raise.
-inline constexpr char kCopyErrorCaption[] = "error";
-inline constexpr char kCopyCode1Text[] = " errror copy code:1";
-inline constexpr char kCopyCode2Text[] = " errror copy code:2";
-inline constexpr char kEchoErrorCaption[] = "错误";
 
 // Stores what each incoming report carries into the image (HandleReport), and keeps the last
 // sent report with command 2 or 5 for the echo check of their replies.
@@ -45,15 +39,12 @@ class ReportDispatcher {
   void StoreDeviceMemory(const Report& report);
   void StoreEqArea(const Report& report);
   void StoreSettings(const Report& report);
-  void ShowBox(LinkMessageBox::Icon icon, const char* caption, std::string text);
+  void Tell(const LinkMessage& message);
 
   ParameterImage& image_;
   std::atomic<LinkObserver*> observer_{nullptr};
   mutable std::mutex echoMutex_;
   Report lastEchoReport_;
 };
-
-// The echo-check box text for an arriving report and the remembered one.
-std::string EchoMismatchText(const Report& arrived, const Report& remembered);
 
 }  // namespace v7

@@ -2,37 +2,29 @@
 
 #include <algorithm>
 
+#include "edit/ParameterAccessors.h"
 #include "params/DspFieldTable.h"
+#include "params/EqResetBands.h"
 
 namespace v7 {
 namespace {
 
-// The default EQ records a reset block holds: 0 dB PEQ, Q 1.414; on the sub page band 2 is a
-// 100 Hz and band 3 a 130 Hz low pass.
-constexpr std::array<int, kTenBandCount> kFactoryFrequencies = {31,   62,   125,  250,  500,
-                                                                1000, 2300, 4500, 9000, 15000};
-constexpr DynamicsRecord kFactoryDynamicsRecord = {0x00, 0x2D, 0x01, 0x56, 0x00, 0x9B, 0x00, 0xF3,
-                                                   0x02, 0x3D, 0x00, 0x37, 0x00, 0x96, 0x01, 0x56};
 constexpr AutoSubParams kFactoryAutoSub = {20, 50, 30, 0, 0, 0};
 
-EqBandSettings FactoryBand(int block, int band) {
-  if (ParameterImage::PageOfBlock(block) == kPageSub && band == 2) return {0.0f, 100, 0.707f, 2};
-  if (ParameterImage::PageOfBlock(block) == kPageSub && band == 3) return {0.0f, 130, 1.0f, 2};
-  return {0.0f, kFactoryFrequencies[band], 1.414f, 1};
-}
-
+// A new machine's modes hold the bands and dynamics records the program resets to.
 void FillFactoryEqArea(MachineParameters& parameters) {
   for (int block = 0; block < kEqBlockCount; ++block) {
     for (int band = 0; band < ParameterImage::BandCountOfBlock(block); ++band) {
-      const EqBand record = EncodeEqBand(FactoryBand(block, band));
+      const EqBand record =
+          EncodeEqBand(ResetBandOf(ParameterImage::PageOfBlock(block), band).record);
       std::copy(record.begin(), record.end(),
                 parameters.memory.begin() + ParameterImage::EqBandAddressByBlock(block, band));
     }
   }
-  std::copy(kFactoryDynamicsRecord.begin(), kFactoryDynamicsRecord.end(),
-            parameters.memory.begin() + kMusicDynamicsAddress);
-  std::copy(kFactoryDynamicsRecord.begin(), kFactoryDynamicsRecord.end(),
-            parameters.memory.begin() + kMicDynamicsAddress);
+  for (int address : {kMusicDynamicsAddress, kMicDynamicsAddress}) {
+    std::copy(kWriteDefaultDynamicsRecord.begin(), kWriteDefaultDynamicsRecord.end(),
+              parameters.memory.begin() + address);
+  }
 }
 
 DspParams FactoryDspFields(int mode) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "params/DspFieldTable.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "sync/ModelCheck.h"
@@ -11,18 +12,6 @@ namespace {
 
 // As long as a request waits for the previous reply.
 constexpr std::chrono::milliseconds kLastReplyWait{1800};
-
-struct ReadRange {
-  int address;
-  int bytes;
-};
-
-// Every DSP field, in the order the machine has always been asked for them.
-constexpr std::array<ReadRange, 20> kDspReads = {{
-    {456, 4}, {459, 4}, {443, 4}, {314, 8}, {318, 8}, {316, 8}, {310, 4},
-    {151, 4}, {264, 8}, {212, 8}, {439, 8}, {441, 8}, {359, 8}, {305, 8},
-    {160, 8}, {269, 4}, {307, 4}, {266, 4}, {120, 8}, {78, 8},
-}};
 
 // The EQ area in six reads of 56 bytes, then the two dynamics records.
 constexpr int kEqAreaReadBytes = 56;
@@ -50,7 +39,7 @@ void ReadStatus(ReportSink& sink) {
 }
 
 void ReadDspFields(ReportSink& sink) {
-  for (const ReadRange& r : kDspReads) ReadDspParam(sink, r.address, r.bytes);
+  for (const ReadRange& r : DspReadRanges()) ReadDspParam(sink, r.address, r.bytes);
 }
 
 void ReadMachineRecords(ReportSink& sink) {
@@ -63,6 +52,13 @@ void ReadDeviceMemoryAll(ReportSink& sink) {
 }
 
 }  // namespace
+
+std::vector<ReadRange> DspReadRanges() {
+  std::vector<ReadRange> ranges;
+  for (const DspAddress address : kDspReadOrder)
+    ranges.push_back({address, FindDspField(address)->Bytes()});
+  return ranges;
+}
 
 bool ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock) {
   ReadIdentity(sink);

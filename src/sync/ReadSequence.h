@@ -1,14 +1,50 @@
 #pragma once
 
+#include <array>
 #include <chrono>
+#include <vector>
 
 #include "link/Clock.h"
-#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 
 inline constexpr int kReadSequenceRequests = 36;
+
+// The DSP fields the read sequence asks for, in the order the machine has always been asked
+// for them. The mic and music volumes are not among them: the volumes reply brings them.
+inline constexpr std::array<DspAddress, 20> kDspReadOrder = {
+    kDspCenterVolume,
+    kDspSubVolume,
+    kDspMainVolume,
+    kDspMainMix,
+    kDspCenterMix,
+    kDspSubMix,
+    kDspMicMute,
+    kDspMusicMute,
+    kDspMicEqBypass,
+    kDspMusicEqBypass,
+    kDspCenterEqBypass,
+    kDspSubEqBypass,
+    kDspMainEqBypass,
+    kDspEchoEqBypass,
+    kDspFbcBypass,
+    kDspEchoTime,
+    kDspEchoVolume,
+    kDspEchoRatio,
+    kDspMusicDynamicsSwitch,
+    kDspMicDynamicsSwitch,
+};
+
+struct ReadRange {
+  int address;
+  int bytes;
+
+  bool operator==(const ReadRange&) const = default;
+};
+// Each field of kDspReadOrder with the length of its words in the field table.
+std::vector<ReadRange> DspReadRanges();
 inline constexpr std::chrono::milliseconds kReadSequenceEndPause{200};
 
 // ReadAllParameters: machine to image. Every request waits for the previous reply (the link's

@@ -14,7 +14,8 @@ enum class SyncOutcome {
   kAccepted,       // the caller refreshes its views from the image
 };
 
-// The front ends' common handling of message 1002: the model check (letter case ignored).
+// The front ends' common handling of a finished synchronisation: the model check (letter
+// case ignored).
 // On a mismatch the link is closed with the goodbye command and the pending mode is kept.
 // Otherwise a pending mode designated by an opened file's name is stored (commands 3 and 4,
 // 20 ms apart) and cleared. The GUI adds its box, its refresh and its 150 ms pause.

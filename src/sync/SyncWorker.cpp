@@ -14,14 +14,14 @@ SyncWorker::~SyncWorker() {
 }
 
 bool SyncWorker::StartReadSync(SyncCompletion done) {
-  return Start(SyncKind::kRead, std::move(done));
+  return StartSync(SyncKind::kRead, std::move(done));
 }
 
 bool SyncWorker::StartWriteSync(SyncCompletion done) {
-  return Start(SyncKind::kWrite, std::move(done));
+  return StartSync(SyncKind::kWrite, std::move(done));
 }
 
-bool SyncWorker::Start(SyncKind kind, SyncCompletion done) {
+bool SyncWorker::StartSync(SyncKind kind, SyncCompletion done) {
   std::lock_guard lock(startMutex_);
   if (state_.load() == State::kRunning) {
     Trace("SynchronizeData already running: request ignored");

@@ -7,23 +7,22 @@
 #include <thread>
 
 #include "link/Clock.h"
-#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 
-// Message 1002's wParam: which sequence has finished.
-inline constexpr int kMsgSyncComplete = 1002;
+// Which way a synchronisation goes: machine to image, or image to machine.
 enum class SyncKind : int { kRead = 0, kWrite = 1 };
 
-// Stands for posting message 1002. Called on the worker thread: the GUI posts it to the UI
-// thread and returns at once.
+// Told which sequence has finished. Called on the worker thread: the GUI posts the news to the
+// UI thread and returns at once.
 using SyncCompletion = std::function<void(SyncKind kind)>;
 
 inline constexpr std::chrono::milliseconds kReadStartPause{1500};
 inline constexpr std::chrono::milliseconds kWriteStartPause{200};
 
-// The SynchronizeData worker: one sequence at a time on its own thread. The read worker clears
+// The synchronisation worker: one sequence at a time on its own thread. The read worker clears
 // `syncComplete`, pauses 1500 ms (the machine's allowance after a connection or a mode load),
 // runs the read sequence, reports completion and sets `syncComplete`; the write worker does
 // the same with a 200 ms pause and the write sequence. The GUI adds the modal dialog.
@@ -35,6 +34,7 @@ class SyncWorker {
   SyncWorker& operator=(const SyncWorker&) = delete;
 
   // False (and nothing started) while another sequence is still running.
+  bool StartSync(SyncKind kind, SyncCompletion done);
   bool StartReadSync(SyncCompletion done);
   bool StartWriteSync(SyncCompletion done);
 
@@ -44,7 +44,6 @@ class SyncWorker {
 
  private:
   enum class State { kIdle, kRunning, kFinishing };
-  bool Start(SyncKind kind, SyncCompletion done);
   void Run(SyncKind kind, const SyncCompletion& done);
 
   ParameterImage& image_;

@@ -3,11 +3,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "cli/V7ctl.h"
+#include "dsp/EqLimits.h"
 #include "files/ModeFile.h"
 #include "link/Clock.h"
+#include "params/ParameterCatalogue.h"
 
 namespace v7 {
 namespace {
@@ -134,6 +137,7 @@ TEST(V7ctl, SettableNamesMapToTheirAddresses) {
       {"echo-time", "9000", "> 02 14 01 0D 04 00 00 1C 84"},  // clamped to 7300
       {"music-mute", "1", "> 02 14 00 97 04 00 00 00 00"},
       {"mic-volume", "5", "> 02 14 01 37 04 00 E3 9E A8"},  // the top of the master range
+      {"mic-sub-ratio", "70", "> 02 20 00 14 46 1E"},       // with the other two bytes as read
   };
   for (const Case& c : cases) {
     const Result r = RunCli({"--simulate", "--trace", "set", c.name, c.value});
@@ -340,6 +344,41 @@ TEST(V7ctl, HelpVersionAndUdevRules) {
           .out.find("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"2010\", ATTRS{idProduct}==\"0115\", "
                     "TAG+=\"uaccess\"\n"),
       std::string::npos);
+}
+
+// The names listed after "names:" in the help, up to the next command.
+std::set<std::string> HelpParameterNames(const std::string& help) {
+  const size_t start = help.find("names:") + std::string("names:").size();
+  const size_t end = help.find("  eq PAGE", start);
+  std::istringstream words(help.substr(start, end - start));
+  std::set<std::string> names;
+  for (std::string word; words >> word;) names.insert(word);
+  return names;
+}
+
+TEST(V7ctl, HelpListsEveryCatalogueNameWithItsRange) {
+  const std::string help = RunCli({"--help"}).out;
+  std::set<std::string> catalogue;
+  for (const ParameterEntry& entry : ParameterCatalogue()) {
+    catalogue.insert(std::string(entry.name));
+    if (entry.unit == ParameterUnit::kSwitch) continue;
+    const std::string range =
+        std::to_string(entry.range.min) + ".." + std::to_string(entry.range.max);
+    EXPECT_NE(help.find(range), std::string::npos) << entry.name << " " << range;
+  }
+  EXPECT_EQ(HelpParameterNames(help), catalogue);
+}
+
+TEST(V7ctl, HelpGivesTheBandEditorsLimits) {
+  const std::string help = RunCli({"--help"}).out;
+  const auto whole = [](float v) { return std::to_string(static_cast<int>(v)); };
+  for (const std::string& text :
+       {whole(kEqMinFrequencyHz) + ".." + whole(kEqMaxFrequencyHz) + " Hz",
+        "+-" + whole(kEqMaxGainDb) + " dB", "Q 0.1.." + whole(kEqMaxPeqQ) + " for PEQ",
+        "0.1.." + whole(kEqMaxOtherQ) + " for the other types"}) {
+    EXPECT_NE(help.find(text), std::string::npos) << text;
+  }
+  EXPECT_FLOAT_EQ(kEqMinQ, 0.1f);
 }
 
 TEST(V7ctl, FileFailuresAreReportedWithExitFour) {

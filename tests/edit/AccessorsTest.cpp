@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "edit/AccessorsRecordingSink.h"
-#include "params/DspCoefficients.h"
 #include "edit/ParameterAccessors.h"
+#include "params/DspCoefficients.h"
+#include "protocol/RecordingSink.h"
 
 namespace v7 {
 namespace {

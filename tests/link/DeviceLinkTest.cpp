@@ -4,12 +4,12 @@
 #include <future>
 #include <thread>
 
-#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
+#include "params/DspFieldTable.h"
+#include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/RecordingObserver.h"
 #include "protocol/TraceCapture.h"
-#include "params/DspFieldTable.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedMachine.h"
 
@@ -22,6 +22,17 @@ using Clock = std::chrono::steady_clock;
 // The reader polls every 10 ms here instead of 100 so that closing is quick; the send token
 // keeps its real 1800 ms so that a writer released early is told apart from one timed out.
 constexpr LinkTimings kTestTimings{1800ms, 1000ms, 10ms};
+
+// Polls `condition` until it holds or a second has passed.
+template <typename Condition>
+bool WaitUntil(Condition condition) {
+  const auto deadline = Clock::now() + 1s;
+  while (!condition()) {
+    if (Clock::now() > deadline) return false;
+    std::this_thread::yield();
+  }
+  return true;
+}
 
 class DeviceLinkTest : public ::testing::Test {
  protected:
@@ -106,7 +117,7 @@ TEST_F(DeviceLinkTest, EveryDspFieldAndMemoryBlockReadsBackExactly) {
                          parameters.memory.begin() + kMusicDynamicsAddress));
   EXPECT_TRUE(std::equal(image.micDynamicsRecord.begin(), image.micDynamicsRecord.end(),
                          parameters.memory.begin() + kMicDynamicsAddress));
-  EXPECT_TRUE(observer.Boxes().empty());
+  EXPECT_TRUE(observer.Messages().empty());
 }
 
 TEST_F(DeviceLinkTest, RepliesAreStoredBeforeTheNextRequestLeaves) {
@@ -147,7 +158,7 @@ TEST_F(DeviceLinkTest, ReadErrorEndsTheReaderAndRefusesWrites) {
     const int written = SendCommand(link, kCmdGetLevels);
     return std::make_pair(written, Clock::now() - start);
   });
-  std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(WaitUntil([this] { return link.WaitingForToken() == 1; }));
   machine.Disappear();
   ASSERT_TRUE(observer.WaitForReaderEnded(1s));
   // The waiting writer was let go at once rather than after 1800 ms.
@@ -192,7 +203,7 @@ TEST_F(DeviceLinkTest, ClosingReleasesEveryWaitingWriter) {
   };
   auto first = std::async(std::launch::async, waitingWriter);
   auto second = std::async(std::launch::async, waitingWriter);
-  std::this_thread::sleep_for(20ms);
+  ASSERT_TRUE(WaitUntil([this] { return link.WaitingForToken() == 2; }));
   link.CloseUsbDevice();
   for (auto* writer : {&first, &second}) {
     const auto [written, waited] = writer->get();
@@ -212,8 +223,18 @@ TEST_F(DeviceLinkTest, LoadModeIsRememberedAndItsEchoAccepted) {
   SendCommand(link, kCmdLoadMode, {2});
   ASSERT_TRUE(link.AwaitReply(1s));
   EXPECT_EQ(link.LastEchoReport(), BuildCommand(kCmdLoadMode, {2}));
-  EXPECT_TRUE(observer.Boxes().empty());
+  EXPECT_TRUE(observer.Messages().empty());
   EXPECT_EQ(machine.CurrentMode(), 2);
+}
+
+TEST_F(DeviceLinkTest, LinkMessagesAreTracedWithTheirTextAndPassedOn) {
+  TraceCapture trace;
+  const Report stray = BuildMemoryCommand(kCmdReadMemory, 0x0160, std::vector<uint8_t>{1, 2});
+  machine.SendUnsolicited(stray);
+  ASSERT_TRUE(observer.WaitForMessage(1s));
+  const std::vector<LinkMessage> expected = {{LinkMessageKind::kUnknownMemoryAddress, stray, {}}};
+  EXPECT_EQ(observer.Messages(), expected);
+  EXPECT_TRUE(trace.Contains(" errror copy code:2"));
 }
 
 TEST_F(DeviceLinkTest, LearnedKeyIsPostedToTheObserver) {

@@ -16,9 +16,9 @@ class RecordingObserver : public LinkObserver {
     keys_.push_back(code);
     changed_.notify_all();
   }
-  void OnMessageBox(const LinkMessageBox& box) override {
+  void OnLinkMessage(const LinkMessage& message) override {
     std::lock_guard lock(mutex_);
-    boxes_.push_back(box);
+    messages_.push_back(message);
     changed_.notify_all();
   }
   void OnReaderEnded() override {
@@ -31,9 +31,9 @@ class RecordingObserver : public LinkObserver {
     std::lock_guard lock(mutex_);
     return keys_;
   }
-  std::vector<LinkMessageBox> Boxes() const {
+  std::vector<LinkMessage> Messages() const {
     std::lock_guard lock(mutex_);
-    return boxes_;
+    return messages_;
   }
   int ReaderEnded() const {
     std::lock_guard lock(mutex_);
@@ -42,6 +42,10 @@ class RecordingObserver : public LinkObserver {
   bool WaitForReaderEnded(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
     return changed_.wait_for(lock, timeout, [this] { return readerEnded_ > 0; });
+  }
+  bool WaitForMessage(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, timeout, [this] { return !messages_.empty(); });
   }
   bool WaitForKey(std::chrono::milliseconds timeout) {
     std::unique_lock lock(mutex_);
@@ -52,7 +56,7 @@ class RecordingObserver : public LinkObserver {
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::vector<int> keys_;
-  std::vector<LinkMessageBox> boxes_;
+  std::vector<LinkMessage> messages_;
   int readerEnded_ = 0;
 };
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "params/DspFieldTable.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/RecordingObserver.h"
 #include "protocol/ReportDispatcher.h"
-#include "params/DspFieldTable.h"
 
 namespace v7 {
 namespace {
@@ -32,7 +32,7 @@ class ReportDispatcherTest : public ::testing::Test {
  protected:
   ReportDispatcherTest() { dispatcher.SetObserver(&observer); }
 
-  std::vector<LinkMessageBox> Boxes() const { return observer.Boxes(); }
+  std::vector<LinkMessage> Messages() const { return observer.Messages(); }
 
   ParameterImage image;
   RecordingObserver observer;
@@ -58,7 +58,7 @@ TEST_F(ReportDispatcherTest, SmallReplies) {
 
   dispatcher.HandleReport(Reply(kCmdUnsolicitedSub, {0, 0x33}));
   EXPECT_EQ(image.autoSub[5], 0x33);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ReportDispatcherTest, DspAcknowledgementAndReplyNineMarkDirty) {
@@ -156,15 +156,15 @@ TEST_F(ReportDispatcherTest, MemoryRepliesFillTheEqArea) {
   EXPECT_EQ(image.eqArea[279], 0);
   EXPECT_EQ(image.eqArea[280], 1);
   EXPECT_EQ(image.eqArea[335], 56);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ReportDispatcherTest, MemoryReplyPastTheEqAreaShowsCopyCode1) {
-  dispatcher.HandleReport(DataReply(kCmdReadMemory, 280, 57, Filled(56, 1)));
+TEST_F(ReportDispatcherTest, MemoryReplyPastTheEqAreaIsReported) {
+  const Report reply = DataReply(kCmdReadMemory, 280, 57, Filled(56, 1));
+  dispatcher.HandleReport(reply);
   EXPECT_EQ(image.eqArea, EqArea{});
-  ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0],
-            (LinkMessageBox{LinkMessageBox::Icon::kNone, "error", " errror copy code:1"}));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], (LinkMessage{LinkMessageKind::kMemoryPastEqArea, reply, {}}));
 }
 
 TEST_F(ReportDispatcherTest, LengthClaimingMoreThanTheReportCopiesOnlyWhatItCarries) {
@@ -172,7 +172,7 @@ TEST_F(ReportDispatcherTest, LengthClaimingMoreThanTheReportCopiesOnlyWhatItCarr
   dispatcher.HandleReport(DataReply(kCmdReadMemory, 0, 200, Filled(56, 1)));
   EXPECT_EQ(image.eqArea[55], 56);
   EXPECT_EQ(image.eqArea[56], 0xEE);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ReportDispatcherTest, UninitialisedMemoryClearsTheWholeEqArea) {
@@ -188,16 +188,19 @@ TEST_F(ReportDispatcherTest, DynamicsRecordsTakeAtMost24Bytes) {
   EXPECT_EQ(image.musicDynamicsRecord[23], 24);
   EXPECT_EQ(image.micDynamicsRecord[9], 109);
   EXPECT_EQ(image.micDynamicsRecord[10], 0);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(ReportDispatcherTest, OtherHighAddressesShowCopyCode2) {
-  for (int address : {337, 0x0160, 384, 0xFFFF}) {
+TEST_F(ReportDispatcherTest, OtherHighAddressesAreReported) {
+  const std::vector<int> addresses = {337, 0x0160, 384, 0xFFFF};
+  for (int address : addresses) {
     dispatcher.HandleReport(DataReply(kCmdReadMemory, address, 4, {1, 2, 3, 4}));
   }
-  ASSERT_EQ(Boxes().size(), 4u);
-  EXPECT_EQ(Boxes()[3].text, " errror copy code:2");
-  EXPECT_EQ(Boxes()[3].caption, "error");
+  ASSERT_EQ(Messages().size(), addresses.size());
+  for (size_t i = 0; i < addresses.size(); ++i) {
+    EXPECT_EQ(Messages()[i].kind, LinkMessageKind::kUnknownMemoryAddress);
+    EXPECT_EQ(Messages()[i].arrived.Address(), addresses[i]);
+  }
   EXPECT_EQ(image.musicDynamicsRecord, DynamicsRecord{});
 }
 
@@ -208,31 +211,26 @@ TEST_F(ReportDispatcherTest, EchoOfTheLastLoadMatches) {
       BuildCommand(kCmdGetModel, std::span<const uint8_t>{}));  // not remembered
   EXPECT_EQ(dispatcher.LastEchoReport(), sent);
   dispatcher.HandleReport(sent);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ReportDispatcherTest, EchoComparesTheClaimedBytes) {
   dispatcher.RememberSent(BuildCommand(kCmdEcho2, {0x12, 0x34, 4, 0xAA, 0xBB}));
   // Same first five bytes after the id, different beyond: with n = 4 it matches.
   dispatcher.HandleReport(BuildCommand(kCmdEcho2, {0x12, 0x34, 4, 0xAA, 0xCC}));
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
   // A length byte beyond the report compares the whole report and does not read past it.
   dispatcher.HandleReport(BuildCommand(kCmdEcho2, {0x12, 0x34, 250, 0xAA, 0xBB}));
-  EXPECT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Messages().size(), 1u);
 }
 
-TEST_F(ReportDispatcherTest, EchoMismatchShowsTheUpgradeErrorText) {
-  dispatcher.RememberSent(BuildCommand(kCmdEcho2, {0x01, 0x20, 6, 0xAA, 0xBB, 0xCC}));
-  dispatcher.HandleReport(BuildCommand(kCmdEcho2, {0x01, 0x20, 6, 0xAA, 0xBD, 0xCC}));
-  ASSERT_EQ(Boxes().size(), 1u);
-  const std::string tabs = " \t\t\t\t\t\t\t\t \n";
-  EXPECT_EQ(Boxes()[0].icon, LinkMessageBox::Icon::kError);
-  EXPECT_EQ(Boxes()[0].caption, "错误");
-  EXPECT_EQ(Boxes()[0].text,
-            "升级出现错误，请关闭软件再重新打开再次进行升级！\t\t\t\t\t\t\t\t \n"
-            "错误信息：校验错误-地址:0x0120" +
-                tabs + "buf=02 01 20 06 AA BD CC 00 00 00 00 00" + tabs +
-                "ver=02 01 20 06 AA BB CC 00 00 00 00 00");
+TEST_F(ReportDispatcherTest, EchoMismatchCarriesBothReports) {
+  const Report sent = BuildCommand(kCmdEcho2, {0x01, 0x20, 6, 0xAA, 0xBB, 0xCC});
+  const Report echo = BuildCommand(kCmdEcho2, {0x01, 0x20, 6, 0xAA, 0xBD, 0xCC});
+  dispatcher.RememberSent(sent);
+  dispatcher.HandleReport(echo);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0], (LinkMessage{LinkMessageKind::kEchoMismatch, echo, sent}));
 }
 
 TEST_F(ReportDispatcherTest, UnknownCodesChangeNothing) {
@@ -245,7 +243,7 @@ TEST_F(ReportDispatcherTest, UnknownCodesChangeNothing) {
   EXPECT_EQ(image.dsp, DspParams{});
   EXPECT_EQ(image.remoteKeys, kStartupRemoteKeys);
   EXPECT_FALSE(image.dirty);
-  EXPECT_TRUE(Boxes().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

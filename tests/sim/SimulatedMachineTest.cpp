@@ -2,13 +2,13 @@
 #include <poll.h>
 
 #include <chrono>
-#include <thread>
+#include <future>
 
-#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
+#include "params/DspFieldTable.h"
+#include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/RecordingObserver.h"
-#include "params/DspFieldTable.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedHotplugMonitor.h"
 #include "sim/SimulatedMachine.h"
@@ -193,6 +193,11 @@ TEST_F(SimulatedMachineTest, LatencyDropsAndUnsolicitedReports) {
 
 TEST_F(SimulatedMachineTest, ResetDisappearsAndComesBack) {
   SimulatedHotplugMonitor monitor(machine);
+  std::promise<void> cameBack;
+  const int listener = machine.AddPresenceListener([&cameBack, told = false](bool present) mutable {
+    if (present && !told) cameBack.set_value();
+    told = told || present;
+  });
   machine.SetResetDelay(40ms);
   EXPECT_EQ(handle->Write(BuildCommand(kCmdReset, {kResetMagic}).bytes.data(), kReportSize),
             kReportSize);
@@ -204,7 +209,8 @@ TEST_F(SimulatedMachineTest, ResetDisappearsAndComesBack) {
   backend.Enumerate(list);
   EXPECT_TRUE(list.empty());
 
-  for (int i = 0; i < 400 && !machine.IsPresent(); ++i) std::this_thread::sleep_for(5ms);
+  ASSERT_EQ(cameBack.get_future().wait_for(2s), std::future_status::ready);
+  machine.RemovePresenceListener(listener);
   ASSERT_TRUE(machine.IsPresent());
   const std::vector<HotplugEvent> events = monitor.DrainPendingEvents();
   EXPECT_EQ(events, (std::vector<HotplugEvent>{{HotplugEvent::Kind::kRemoved, machine.Path()},

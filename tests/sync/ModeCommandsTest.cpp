@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "edit/AccessorsRecordingSink.h"
+#include "protocol/RecordingSink.h"
 #include "sync/ModeCommands.h"
 #include "sync/ModelCheck.h"
 

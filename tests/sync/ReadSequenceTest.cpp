@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SimulatedLinkFixture.h"
+#include "params/DspFieldTable.h"
 #include "sim/MachineParameters.h"
 #include "sync/ReadSequence.h"
 #include "sync/SyncCompletion.h"
@@ -16,13 +19,15 @@ struct Request {
   Bytes args;
 };
 
+// The DSP reads as the machine has always been asked for them: word address and byte count.
+const std::vector<ReadRange> kDocumentedDspReads = {
+    {456, 4}, {459, 4}, {443, 4}, {314, 8}, {318, 8}, {316, 8}, {310, 4},
+    {151, 4}, {264, 8}, {212, 8}, {439, 8}, {441, 8}, {359, 8}, {305, 8},
+    {160, 8}, {269, 4}, {307, 4}, {266, 4}, {120, 8}, {78, 8}};
+
 std::vector<Request> DocumentedReadSequence() {
   std::vector<Request> r = {{128, {}}, {129, {}}, {127, {}}, {7, {}}, {32, {1}}, {12, {}}};
-  const std::pair<int, int> dsp[] = {{456, 4}, {459, 4}, {443, 4}, {314, 8}, {318, 8},
-                                     {316, 8}, {310, 4}, {151, 4}, {264, 8}, {212, 8},
-                                     {439, 8}, {441, 8}, {359, 8}, {305, 8}, {160, 8},
-                                     {269, 4}, {307, 4}, {266, 4}, {120, 8}, {78, 8}};
-  for (auto [address, bytes] : dsp)
+  for (auto [address, bytes] : kDocumentedDspReads)
     r.push_back({21,
                  {static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address),
                   static_cast<uint8_t>(bytes)}});
@@ -47,6 +52,19 @@ void ExpectRequests(const std::vector<Report>& sent, const std::vector<Request>&
 }
 
 using ReadSequenceTest = testing_support::SimulatedLinkFixture;
+
+TEST(ReadSequenceDspReads, ComeFromTheFieldTableInTheDocumentedOrder) {
+  EXPECT_EQ(DspReadRanges(), kDocumentedDspReads);
+}
+
+TEST(ReadSequenceDspReads, CoverEveryFieldButTheTwoVolumesTheVolumesReplyBrings) {
+  std::vector<int> unread;
+  for (const DspField& field : DspFields()) {
+    const auto it = std::find(kDspReadOrder.begin(), kDspReadOrder.end(), field.address);
+    if (it == kDspReadOrder.end()) unread.push_back(field.address);
+  }
+  EXPECT_EQ(unread, (std::vector<int>{kDspMusicVolume, kDspMicVolume}));
+}
 
 TEST_F(ReadSequenceTest, FullReadSendsThe36RequestsInOrderAndFillsTheImage) {
   image.dirty = true;

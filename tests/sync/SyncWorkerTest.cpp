@@ -10,7 +10,8 @@
 namespace v7 {
 namespace {
 
-// Stands in for the view: records message 1002 and whether syncComplete was still clear.
+// Stands in for the view: records each finished sequence and whether syncComplete was still
+// clear.
 struct CompletionProbe {
   SyncCompletion Callback(const ParameterImage& image) {
     return [this, &image](SyncKind kind) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "SimulatedLinkFixture.h"
-#include "edit/AccessorsRecordingSink.h"
-#include "params/DspCoefficients.h"
 #include "edit/ParameterAccessors.h"
+#include "params/DspCoefficients.h"
+#include "protocol/RecordingSink.h"
 #include "sim/MachineParameters.h"
 #include "sync/WriteSequence.h"
 
