@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "controllers/CommandActions.h"
 #include "ui/ribbon/RibbonBar.h"
 #include "ui/ribbon/RibbonLayout.h"
 
@@ -13,8 +14,10 @@ namespace {
 constexpr int kWindowWidth = 1024;
 
 void BM_RibbonFullPaint(benchmark::State& state) {
+  const auto language = static_cast<Language>(state.range(0));
+  CommandActions actions(language);
   RibbonBar bar;
-  RibbonLayout::Build(bar, static_cast<int>(state.range(0)));
+  RibbonLayout::Build(bar, actions, language);
   bar.resize(kWindowWidth, bar.sizeHint().height());
   QImage target(bar.size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {

@@ -7,15 +7,16 @@
 #include <QWheelEvent>
 #include <string>
 
-#include "app/MachineConnection.h"
-#include "protocol/Commands.h"
+#include "app/MainView.h"
+#include "controllers/CommandActions.h"
+#include "controllers/EqCommandTarget.h"
+#include "controllers/MachineConnection.h"
 #include "edit/ParameterAccessors.h"
+#include "protocol/Commands.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/dialogs/InfoBox.h"
-#include "ui/ribbon/EqCommandTarget.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonButton.h"
-#include "ui/ribbon/RibbonCommands.h"
 #include "ui/ribbon/RibbonGroup.h"
 #include "ui/ribbon/RibbonIds.h"
 #include "ui/ribbon/RibbonStatusBar.h"
@@ -36,7 +37,7 @@ QPoint TrackPoint(RibbonStepSlider* slider, bool right) {
 }
 
 QPoint GroupCentre(RibbonBar& bar, int group) {
-  return bar.groupScreenRect(bar.activeTab(), group).center();
+  return bar.GroupScreenRect(bar.ActiveTab(), group).center();
 }
 
 // A wheel notch as the view passes it on.
@@ -55,48 +56,48 @@ std::vector<int> DspAddresses(const std::vector<Report>& writes) {
 class MainRibbonTest : public RibbonAppFixture {};
 
 TEST_F(MainRibbonTest, SliderEndsShowZeroAndEightyFiveOnBothTabs) {
-  Start(true, 1);
-  RibbonStepSlider* slider = bar().slider(Id::kMicSlider[0]);
-  slider->setPosition(-79);
+  Start(true, Language::English);
+  RibbonStepSlider* slider = bar().Slider(Id::kMicSlider[0]);
+  slider->SetPosition(-79);
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
-  EXPECT_EQ(slider->position(), -80);
+  EXPECT_EQ(slider->Position(), -80);
   EXPECT_EQ(image().dsp.micVolume, -80);
-  EXPECT_EQ(bar().elementText(Id::kMicReadout[0]), QStringLiteral("Mic Vol:0"));
-  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:0"));
-  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -80);
+  EXPECT_EQ(bar().ElementText(Id::kMicReadout[0]), QStringLiteral("Mic Vol:0"));
+  EXPECT_EQ(bar().ElementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:0"));
+  EXPECT_EQ(bar().SliderPosition(Id::kMicSlider[1]), -80);
 
-  slider->setPosition(4);
+  slider->SetPosition(4);
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
   EXPECT_EQ(image().dsp.micVolume, 5);
-  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:85"));
+  EXPECT_EQ(bar().ElementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:85"));
   // Every click sent the volume word, also the one at the end of the range.
   EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), std::vector<int>(4, kMicVolumeWord));
 }
 
 TEST_F(MainRibbonTest, TheSecondTabsSliderDecidesWhileThatTabIsInFront) {
-  Start(true, 0);
-  bar().setActiveTab(Id::kSoundTab);
-  RibbonStepSlider* slider = bar().slider(Id::kMusicSlider[1]);
+  Start(true, Language::Chinese);
+  bar().SetActiveTab(Id::kSoundTab);
+  RibbonStepSlider* slider = bar().Slider(Id::kMusicSlider[1]);
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, false));
   EXPECT_EQ(image().dsp.musicVolume, -1);
-  EXPECT_EQ(bar().sliderPosition(Id::kMusicSlider[0]), -1);
-  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QString::fromUtf8("音乐音量:79"));
+  EXPECT_EQ(bar().SliderPosition(Id::kMusicSlider[0]), -1);
+  EXPECT_EQ(bar().ElementText(Id::kMusicReadout[0]), QString::fromUtf8("音乐音量:79"));
 }
 
 TEST_F(MainRibbonTest, MovingAMutedVolumeUnmutesAfterSendingTheVolume) {
-  Start(true, 1);
+  Start(true, Language::English);
   ParameterAccessors(image(), app->Link()).SetMute(MuteChannel::kMic, true);
   ribbon->UpdateCommandUI();
-  EXPECT_TRUE(bar().isChecked(Id::kMicMute[0]));
+  EXPECT_TRUE(bar().IsChecked(Id::kMicMute[0]));
   machine.ClearRequests();
 
-  RibbonStepSlider* slider = bar().slider(Id::kMicSlider[0]);
+  RibbonStepSlider* slider = bar().Slider(Id::kMicSlider[0]);
   QTest::mouseClick(slider, Qt::LeftButton, {}, TrackPoint(slider, true));
   EXPECT_EQ(image().dsp.micMute, 0);
-  EXPECT_FALSE(bar().isChecked(Id::kMicMute[0]));
-  EXPECT_FALSE(bar().isChecked(Id::kMicMute[1]));
+  EXPECT_FALSE(bar().IsChecked(Id::kMicMute[0]));
+  EXPECT_FALSE(bar().IsChecked(Id::kMicMute[1]));
   const std::vector<Report> writes = Sent(kCmdWriteDsp);
   ASSERT_EQ(DspAddresses(writes), (std::vector<int>{kMicVolumeWord, kMicMuteWord}));
   EXPECT_EQ(std::vector<uint8_t>(writes[1].Data(), writes[1].Data() + 4),
@@ -104,33 +105,33 @@ TEST_F(MainRibbonTest, MovingAMutedVolumeUnmutesAfterSendingTheVolume) {
 }
 
 TEST_F(MainRibbonTest, WheelOverMusicVolAtTheTopSendsTheVolumeTwice) {
-  Start(true, 1);
+  Start(true, Language::English);
   image().dsp.micVolume = 0;
   image().dsp.musicVolume = 5;
   ribbon->RefreshRibbonVolumes();
   EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupMusicVol), 120));
   EXPECT_EQ(image().dsp.musicVolume, 5);
-  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:85"));
+  EXPECT_EQ(bar().ElementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:85"));
   EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), (std::vector<int>{153, 153}));
 
   machine.ClearRequests();
-  EXPECT_TRUE(ribbon->Commands().HandleWheel(GroupCentre(bar(), Id::kGroupMicVol), -120));
+  EXPECT_TRUE(ribbon->HandleWheel(GroupCentre(bar(), Id::kGroupMicVol), -120));
   EXPECT_EQ(image().dsp.micVolume, -1);
-  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -1);
+  EXPECT_EQ(bar().SliderPosition(Id::kMicSlider[1]), -1);
   EXPECT_EQ(DspAddresses(Sent(kCmdWriteDsp)), (std::vector<int>{kMicVolumeWord, kMicVolumeWord}));
 }
 
 // On the second tab the handler reads the second tab's slider: both sends still carry the new
 // volume, never the old one in between.
 TEST_F(MainRibbonTest, WheelOnTheSoundTabSendsTheNewVolumeTwice) {
-  Start(true, 1);
-  bar().setActiveTab(Id::kSoundTab);
+  Start(true, Language::English);
+  bar().SetActiveTab(Id::kSoundTab);
   image().dsp.micVolume = -10;
   ribbon->RefreshRibbonVolumes();
   EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupMicVol), 120));
   EXPECT_EQ(image().dsp.micVolume, -9);
-  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[0]), -9);
-  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[1]), -9);
+  EXPECT_EQ(bar().SliderPosition(Id::kMicSlider[0]), -9);
+  EXPECT_EQ(bar().SliderPosition(Id::kMicSlider[1]), -9);
   const std::vector<Report> writes = Sent(kCmdWriteDsp);
   ASSERT_EQ(DspAddresses(writes), (std::vector<int>{kMicVolumeWord, kMicVolumeWord}));
   EXPECT_TRUE(std::equal(writes[0].Data(), writes[0].Data() + 4, writes[1].Data()));
@@ -138,7 +139,7 @@ TEST_F(MainRibbonTest, WheelOnTheSoundTabSendsTheNewVolumeTwice) {
 
 // Touchpads and fine wheels report parts of a notch; only whole notches move the volume.
 TEST_F(MainRibbonTest, WheelFractionsMoveTheVolumeOncePerWholeNotch) {
-  Start(true, 1);
+  Start(true, Language::English);
   image().dsp.micVolume = -20;
   ribbon->RefreshRibbonVolumes();
   const QPoint mic = GroupCentre(bar(), Id::kGroupMicVol);
@@ -156,40 +157,40 @@ TEST_F(MainRibbonTest, WheelFractionsMoveTheVolumeOncePerWholeNotch) {
   EXPECT_EQ(image().dsp.micVolume, -20);
   TurnWheel(*ribbon, mic, 240);
   EXPECT_EQ(image().dsp.micVolume, -18);
-  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:62"));
+  EXPECT_EQ(bar().ElementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:62"));
 }
 
 TEST_F(MainRibbonTest, WheelOverTheLoadModeGroupDoesNothing) {
-  Start(true, 0);
+  Start(true, Language::Chinese);
   EXPECT_TRUE(TurnWheel(*ribbon, GroupCentre(bar(), Id::kGroupLoadMode), 120));
   EXPECT_TRUE(Sent(kCmdWriteDsp).empty());
   EXPECT_TRUE(Sent(kCmdLoadMode).empty());
-  EXPECT_EQ(bar().sliderPosition(Id::kMicSlider[0]), 0);
-  EXPECT_EQ(bar().sliderPosition(Id::kMusicSlider[0]), 0);
-  EXPECT_EQ(bar().activeTab(), Id::kInputTab);
+  EXPECT_EQ(bar().SliderPosition(Id::kMicSlider[0]), 0);
+  EXPECT_EQ(bar().SliderPosition(Id::kMusicSlider[0]), 0);
+  EXPECT_EQ(bar().ActiveTab(), Id::kInputTab);
 }
 
 TEST_F(MainRibbonTest, WithoutTheMachineResetAndRemoteDoNothingButMuteStillToggles) {
-  Start(false, 1);
-  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
-  QTest::mouseClick(bar().button(Id::kRemoteLearning), Qt::LeftButton);
+  Start(false, Language::English);
+  QTest::mouseClick(bar().Button(Id::kResetMachine), Qt::LeftButton);
+  QTest::mouseClick(bar().Button(Id::kRemoteLearning), Qt::LeftButton);
   EXPECT_TRUE(prompts.records.empty());
   EXPECT_EQ(app->ShownInfoBox(), nullptr);
-  QTest::mouseClick(bar().buttons(Id::kMusicMute[1]).first(), Qt::LeftButton);
+  QTest::mouseClick(bar().Buttons(Id::kMusicMute[1]).first(), Qt::LeftButton);
   EXPECT_EQ(image().dsp.musicMute, 1);
-  EXPECT_TRUE(bar().isChecked(Id::kMusicMute[0]));
-  EXPECT_TRUE(bar().isChecked(Id::kFbcCheck[0]));
-  QTest::mouseClick(bar().button(Id::kFbcCheck[0]), Qt::LeftButton);
+  EXPECT_TRUE(bar().IsChecked(Id::kMusicMute[0]));
+  EXPECT_TRUE(bar().IsChecked(Id::kFbcCheck[0]));
+  QTest::mouseClick(bar().Button(Id::kFbcCheck[0]), Qt::LeftButton);
   EXPECT_EQ(image().dsp.fbcBypass, 1);
-  EXPECT_FALSE(bar().isChecked(Id::kFbcCheck[1]));
+  EXPECT_FALSE(bar().IsChecked(Id::kFbcCheck[1]));
 }
 
 TEST_F(MainRibbonTest, ResetAsksAndRestartsTheMachineOnYes) {
-  Start(true, 0);
+  Start(true, Language::Chinese);
   prompts.yesNoAnswers = {false, true};
-  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
+  QTest::mouseClick(bar().Button(Id::kResetMachine), Qt::LeftButton);
   EXPECT_TRUE(Sent(kCmdReset).empty());
-  QTest::mouseClick(bar().button(Id::kResetMachine), Qt::LeftButton);
+  QTest::mouseClick(bar().Button(Id::kResetMachine), Qt::LeftButton);
   ASSERT_EQ(prompts.records.size(), 2u);
   EXPECT_EQ(prompts.records[0].caption, QString::fromUtf8("提示"));
   EXPECT_EQ(prompts.records[0].text,
@@ -203,25 +204,25 @@ TEST_F(MainRibbonTest, ResetAsksAndRestartsTheMachineOnYes) {
 }
 
 TEST_F(MainRibbonTest, StatusPanesFollowTheLinkAndTheMode) {
-  Start(true, 1);
+  Start(true, Language::English);
   RibbonStatusBar& status = *ribbon->StatusBar();
   image().currentMode = 2;
   ribbon->UpdateCommandUI();
-  EXPECT_EQ(status.modePane()->text(), QStringLiteral("Current Mode:Mode3"));
-  EXPECT_EQ(status.modePane()->textColour(), QColor(255, 0, 0));
-  EXPECT_EQ(status.devicePane()->text(), QStringLiteral("Device status:Connected"));
-  EXPECT_EQ(status.devicePane()->textColour(), QColor(0, 150, 0));
-  EXPECT_EQ(status.bypassCheck()->text(), QStringLiteral("Bypass"));
-  EXPECT_EQ(status.resetEqButton()->text(), QStringLiteral("Reset EQ"));
+  EXPECT_EQ(status.ModePane()->Text(), QStringLiteral("Current Mode:Mode3"));
+  EXPECT_EQ(status.ModePane()->TextColour(), QColor(255, 0, 0));
+  EXPECT_EQ(status.DevicePane()->Text(), QStringLiteral("Device status:Connected"));
+  EXPECT_EQ(status.DevicePane()->TextColour(), QColor(0, 150, 0));
+  EXPECT_EQ(status.BypassCheck()->text(), QStringLiteral("Bypass"));
+  EXPECT_EQ(status.ResetEqButton()->text(), QStringLiteral("Reset EQ"));
   // No channel panel offers the EQ commands yet.
-  EXPECT_FALSE(status.bypassCheck()->isEnabled());
+  EXPECT_FALSE(status.BypassCheck()->isEnabled());
 
   app->Connection().CloseUsbDevice();
-  app->uiLanguage = 0;
+  SetLanguage(Language::Chinese);
   ribbon->UpdateCommandUI();
-  EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态：未连接"));
-  EXPECT_EQ(status.devicePane()->textColour(), QColor(220, 0, 0));
-  EXPECT_EQ(status.modePane()->text(), QString::fromUtf8("当前模式:模式三"));
+  EXPECT_EQ(status.DevicePane()->Text(), QString::fromUtf8("设备状态：未连接"));
+  EXPECT_EQ(status.DevicePane()->TextColour(), QColor(220, 0, 0));
+  EXPECT_EQ(status.ModePane()->Text(), QString::fromUtf8("当前模式:模式三"));
 }
 
 // The channel panel's side of the EQ commands, recording what was asked of it.
@@ -238,21 +239,21 @@ class FakeEqPanel : public EqCommandTarget {
 TEST_F(MainRibbonTest, EqCommandsReachThePanelOnceItIsThere) {
   FakeEqPanel fake;
   FakeEqPanel* panel = nullptr;
-  Start(true, 1, [&panel]() -> EqCommandTarget* { return panel; });
+  Start(true, Language::English, [&panel]() -> EqCommandTarget* { return panel; });
   RibbonStatusBar& status = *ribbon->StatusBar();
-  QTest::mouseClick(status.bypassCheck(), Qt::LeftButton);
-  EXPECT_FALSE(status.resetEqButton()->isEnabled());
+  QTest::mouseClick(status.BypassCheck(), Qt::LeftButton);
+  EXPECT_FALSE(status.ResetEqButton()->isEnabled());
 
   panel = &fake;
   fake.bypass = 1;
   ribbon->UpdateCommandUI();
-  EXPECT_TRUE(status.bypassCheck()->isEnabled());
-  EXPECT_TRUE(status.bypassCheck()->isTicked());
-  QTest::mouseClick(status.bypassCheck(), Qt::LeftButton);
+  EXPECT_TRUE(status.BypassCheck()->isEnabled());
+  EXPECT_TRUE(status.BypassCheck()->IsTicked());
+  QTest::mouseClick(status.BypassCheck(), Qt::LeftButton);
   prompts.yesNoAnswers = {false, true};
-  QTest::mouseClick(status.resetEqButton(), Qt::LeftButton);
+  QTest::mouseClick(status.ResetEqButton(), Qt::LeftButton);
   EXPECT_EQ(fake.calls, std::vector<std::string>{"ToggleBypass"});
-  QTest::mouseClick(status.resetEqButton(), Qt::LeftButton);
+  QTest::mouseClick(status.ResetEqButton(), Qt::LeftButton);
   EXPECT_EQ(fake.calls, (std::vector<std::string>{"ToggleBypass", "ResetCurrentEq", "LoadBands"}));
   ASSERT_EQ(prompts.records.size(), 2u);
   EXPECT_EQ(prompts.records[0].text, QStringLiteral("Are you sure to reset the eq?"));
@@ -260,38 +261,41 @@ TEST_F(MainRibbonTest, EqCommandsReachThePanelOnceItIsThere) {
 }
 
 TEST(RibbonStatusBarTest, StartsWithTheBuildTextsInRed) {
-  RibbonStatusBar status;
-  EXPECT_EQ(status.devicePane()->text(), QString::fromUtf8("设备状态:未连接") + QString(111, u' '));
-  EXPECT_EQ(status.modePane()->text(), QString::fromUtf8("当前模式：模式一") + QString(19, u' '));
-  EXPECT_EQ(status.devicePane()->textColour(), QColor(255, 0, 0));
-  EXPECT_EQ(status.bypassCheck()->property("controlId").toInt(), 1121);
-  EXPECT_EQ(status.resetEqButton()->property("controlId").toInt(), 1122);
+  CommandActions actions(Language::English);
+  RibbonStatusBar status(actions);
+  EXPECT_EQ(status.DevicePane()->Text(), QString::fromUtf8("设备状态:未连接") + QString(111, u' '));
+  EXPECT_EQ(status.ModePane()->Text(), QString::fromUtf8("当前模式：模式一") + QString(19, u' '));
+  EXPECT_EQ(status.DevicePane()->TextColour(), QColor(255, 0, 0));
+  EXPECT_EQ(status.BypassCheck()->text(), QString::fromUtf8("均衡绕过"));
+  EXPECT_EQ(status.ResetEqButton()->text(), QString::fromUtf8("重置均衡"));
+  EXPECT_EQ(status.BypassCheck()->property("controlId").toInt(), 1121);
+  EXPECT_EQ(status.ResetEqButton()->property("controlId").toInt(), 1122);
 }
 
 TEST_F(MainRibbonTest, LanguageSwitchRetitlesTheFifthGroupAndPadsTheReadouts) {
-  Start(true, 0);
-  bar().setActiveTab(Id::kSoundTab);
+  Start(true, Language::Chinese);
+  bar().SetActiveTab(Id::kSoundTab);
   image().dsp.micVolume = -10;
   image().dsp.musicVolume = 3;
-  app->uiLanguage = 1;
+  SetLanguage(Language::English);
   ribbon->ApplyRibbonLanguage();
-  EXPECT_EQ(bar().group(Id::kSoundTab, Id::kGroupFactoryMode)->title(),
+  EXPECT_EQ(bar().Group(Id::kSoundTab, Id::kGroupFactoryMode)->Title(),
             QStringLiteral("Reset Mode"));
-  EXPECT_EQ(bar().activeTabTitle(), QStringLiteral("Sound"));
-  EXPECT_EQ(bar().elementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:70   "));
-  EXPECT_EQ(bar().elementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:83     "));
-  EXPECT_EQ(bar().elementText(Id::kFbcCaption[0]), QStringLiteral("FBC SW     "));
-  EXPECT_EQ(bar().elementText(Id::kFbcCheck[1]), QStringLiteral("FBC ON   "));
-  EXPECT_EQ(bar().elementText(Id::kRemoteLearning), QStringLiteral("Remote control"));
+  EXPECT_EQ(bar().TabTitle(bar().ActiveTab()), QStringLiteral("Sound"));
+  EXPECT_EQ(bar().ElementText(Id::kMicReadout[1]), QStringLiteral("Mic Vol:70   "));
+  EXPECT_EQ(bar().ElementText(Id::kMusicReadout[0]), QStringLiteral("Music Vol:83     "));
+  EXPECT_EQ(bar().ElementText(Id::kFbcCaption[0]), QStringLiteral("FBC SW     "));
+  EXPECT_EQ(bar().ElementText(Id::kFbcCheck[1]), QStringLiteral("FBC ON   "));
+  EXPECT_EQ(bar().ElementText(Id::kRemoteLearning), QStringLiteral("Remote control"));
 
-  app->uiLanguage = 0;
+  SetLanguage(Language::Chinese);
   ribbon->ApplyRibbonLanguage();
-  EXPECT_EQ(bar().group(Id::kInputTab, Id::kGroupFactoryMode)->title(),
+  EXPECT_EQ(bar().Group(Id::kInputTab, Id::kGroupFactoryMode)->Title(),
             QString::fromUtf8("复位机器模式"));
-  EXPECT_EQ(bar().tabTitle(Id::kInputTab), QString::fromUtf8("输入控制"));
-  EXPECT_EQ(bar().elementText(Id::kLoadFile[0]), QString::fromUtf8("载入"));
+  EXPECT_EQ(bar().TabTitle(Id::kInputTab), QString::fromUtf8("输入控制"));
+  EXPECT_EQ(bar().ElementText(Id::kLoadFile[0]), QString::fromUtf8("载入"));
   // The application menu keeps the language it was built with.
-  EXPECT_EQ(bar().appMenu()->recentTitle(), QString::fromUtf8("最近的文档"));
+  EXPECT_EQ(bar().AppMenu()->RecentTitle(), QString::fromUtf8("最近的文档"));
 }
 
 // Counts paint events of a widget and its children.
@@ -310,30 +314,44 @@ class PaintCounter : public QObject {
   }
 };
 
+// Repaints of the window are flushed together: once a probe widget has painted after its own
+// update, every earlier update of the window has been painted too.
+void FlushPaints(QMainWindow& host) {
+  auto* probe = host.findChild<QWidget*>(QStringLiteral("probe"));
+  if (probe == nullptr) {
+    probe = new QWidget(&host);
+    probe->setObjectName(QStringLiteral("probe"));
+    host.setCentralWidget(probe);
+  }
+  PaintCounter probePaints(probe);
+  probe->update();
+  ASSERT_TRUE(QTest::qWaitFor([&probePaints] { return probePaints.paints > 0; }));
+}
+
 TEST_F(MainRibbonTest, IdleUpdatesRepaintOnlyWhatChanged) {
-  Start(true, 1);
+  Start(true, Language::English);
   ribbon->UpdateCommandUI();
-  QTest::qWait(20);
+  FlushPaints(*host);
   PaintCounter ribbonPaints(&bar());
   PaintCounter statusPaints(ribbon->StatusBar());
   ribbon->UpdateCommandUI();
   ribbon->UpdateCommandUI();
-  QTest::qWait(20);
+  FlushPaints(*host);
   EXPECT_EQ(ribbonPaints.paints, 0);
   EXPECT_EQ(statusPaints.paints, 0);
 
   image().currentMode = 3;
   ribbon->UpdateCommandUI();
-  QTest::qWait(20);
+  FlushPaints(*host);
   EXPECT_EQ(ribbonPaints.paints, 0);
   EXPECT_GT(statusPaints.paints, 0);
 }
 
 TEST_F(MainRibbonTest, TabChangeShowsTheMicOrTheMainPage) {
-  Start(true, 0);
-  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().tabRect(Id::kSoundTab).center());
+  Start(true, Language::Chinese);
+  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().TabRect(Id::kSoundTab).center());
   EXPECT_EQ(app->View()->CurrentPage(), 3);
-  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().tabRect(Id::kInputTab).center());
+  QTest::mouseClick(&bar(), Qt::LeftButton, {}, bar().TabRect(Id::kInputTab).center());
   EXPECT_EQ(app->View()->CurrentPage(), 0);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // The application on an in-process simulated machine, with scripted message boxes and file
-// dialogs, and the ribbon under test in a window of its own. Sequence pauses run on a clock
-// scaled to a hundredth (the 500 ms wait after a mode store takes 5 ms); they are shortened,
-// never skipped.
+// dialogs, and the ribbon under test in a window of its own. The ribbon reaches the
+// application through a forwarding shell whose interface language the test sets. Sequence
+// pauses run on a clock scaled to a hundredth (the 500 ms wait after a mode store takes 5 ms);
+// they are shortened, never skipped.
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
+#include <atomic>
 #include <memory>
 #include <vector>
 
 #include "app/AppSeams.h"
 #include "app/Application.h"
-#include "app/MainView.h"
+#include "controllers/ConnectionController.h"
+#include "controllers/ShellOperations.h"
 #include "link/Clock.h"
 #include "link/DeviceLink.h"
 #include "params/ParameterImage.h"
@@ -31,6 +33,58 @@
 
 namespace v7::test {
 
+// The simulated machine's interfaces, counting the enumerations: the first one is the
+// program's first attempt to connect.
+class CountingBackend : public HidBackend {
+ public:
+  explicit CountingBackend(HidBackend& backend) : backend_(backend) {}
+  bool Enumerate(std::vector<HidInterfaceInfo>& interfaces) override {
+    ++enumerations;
+    return backend_.Enumerate(interfaces);
+  }
+  HidOpenResult Open(const std::string& path) override { return backend_.Open(path); }
+  std::atomic<int> enumerations{0};
+
+ private:
+  HidBackend& backend_;
+};
+
+// Everything goes to the application except the interface language, which the test sets.
+class ForwardingShell : public ShellOperations {
+ public:
+  explicit ForwardingShell(Application& app) : language(app.InterfaceLanguage()), app_(app) {}
+
+  Language InterfaceLanguage() const override { return language; }
+  ParameterImage& Image() override { return app_.Image(); }
+  DeviceLink& Link() override { return app_.Link(); }
+  bool IsLinkOpen() const override { return app_.IsLinkOpen(); }
+  Prompts& Prompt() override { return app_.Prompt(); }
+  void ShowInfo(const QString& text, int milliseconds) override {
+    app_.ShowInfo(text, milliseconds);
+  }
+  void StartReadSync() override { app_.StartReadSync(); }
+  void StartWriteSync() override { app_.StartWriteSync(); }
+  void StoreMode(int mode) override { app_.StoreMode(mode); }
+  bool ReadModeFileReporting(const QString& path) override {
+    return app_.ReadModeFileReporting(path);
+  }
+  bool WriteModeFileReporting(const QString& path) override {
+    return app_.WriteModeFileReporting(path);
+  }
+  void SetPendingModeIndex(int mode) override { app_.SetPendingModeIndex(mode); }
+  RecentFileList& RecentFiles() override { return app_.RecentFiles(); }
+  void ShowPanelPage(int page) override { app_.ShowPanelPage(page); }
+  void OpenRemoteLearning() override { app_.OpenRemoteLearning(); }
+  void OpenMicSubDialog() override { app_.OpenMicSubDialog(); }
+  void SwitchLanguage() override { app_.SwitchLanguage(); }
+  void ShowAboutBox() override { app_.ShowAboutBox(); }
+
+  Language language;
+
+ private:
+  Application& app_;
+};
+
 class RibbonAppFixture : public ::testing::Test {
  protected:
   static constexpr double kClockScale = 0.01;
@@ -38,17 +92,19 @@ class RibbonAppFixture : public ::testing::Test {
 
   ~RibbonAppFixture() override {
     delete host;
+    shell.reset();
     app.reset();
   }
 
   // Starts the program in the given language with the machine plugged in or not, and waits
-  // until the first synchronisation is over.
-  void StartApp(bool connected, int language) {
+  // until the first attempt to connect, and with the machine the first synchronisation, is
+  // over.
+  void StartApp(bool connected, Language language) {
     ASSERT_TRUE(folder.isValid());
     if (!connected) machine.Disappear();
     const QString settingsPath = folder.filePath(QStringLiteral("settings.ini"));
     QSettings(settingsPath, QSettings::IniFormat)
-        .setValue(QStringLiteral("Workspace/language"), language);
+        .setValue(QStringLiteral("Workspace/language"), static_cast<int>(language));
     AppSeams seams;
     seams.prompts = &prompts;
     seams.trayNotice = &tray;
@@ -59,22 +115,24 @@ class RibbonAppFixture : public ::testing::Test {
     seams.machine.hotplug = &hotplug;
     seams.machine.clock = &clock;
     app = std::make_unique<Application>(seams);
-    ASSERT_TRUE(app->InitInstance());
+    ASSERT_TRUE(app->Start());
     if (connected) {
       ASSERT_TRUE(QTest::qWaitFor(
-          [this] { return app->IsLinkOpen() && !app->View()->AwaitingFirstSync(); }, kWaitMs));
+          [this] { return app->IsLinkOpen() && !app->ConnectionHandling().AwaitingFirstSync(); },
+          kWaitMs));
     } else {
-      QTest::qWait(MainView::kFirstConnectDelayMs + 50);
+      ASSERT_TRUE(QTest::qWaitFor([this] { return backend.enumerations > 0; }, kWaitMs));
     }
+    shell = std::make_unique<ForwardingShell>(*app);
   }
 
   // The program as above, plus the ribbon under test in a window of its own; `eqTarget`
   // stands in for the channel panel's EQ commands when given.
-  void Start(bool connected, int language, std::function<EqCommandTarget*()> eqTarget = {}) {
+  void Start(bool connected, Language language, CommandController::EqTargetLookup eqTarget = {}) {
     StartApp(connected, language);
-    ASSERT_EQ(app->uiLanguage, language);
+    ASSERT_EQ(app->InterfaceLanguage(), language);
     host = new QMainWindow;
-    ribbon = new MainRibbon(*app, host, &clock, std::move(eqTarget));
+    ribbon = new MainRibbon(*shell, host, clock, std::move(eqTarget));
     host->setMenuWidget(ribbon->RibbonWidget());
     host->setStatusBar(ribbon->TakeStatusBar());
     host->resize(1000, 400);
@@ -86,6 +144,9 @@ class RibbonAppFixture : public ::testing::Test {
 
   RibbonBar& bar() { return *ribbon->Bar(); }
   ParameterImage& image() { return app->Image(); }
+  // The interface language the ribbon sees.
+  void SetLanguage(Language language) { shell->language = language; }
+  int PendingMode() { return app->ConnectionHandling().PendingMode(); }
 
   // Lets the last request's reply arrive, so the machine's record is complete.
   void Settle() { app->Link().AwaitReply(std::chrono::milliseconds(500)); }
@@ -101,13 +162,15 @@ class RibbonAppFixture : public ::testing::Test {
   }
 
   SimulatedMachine machine;
-  SimulatedBackend backend{machine};
+  SimulatedBackend simulated{machine};
+  CountingBackend backend{simulated};
   SimulatedHotplugMonitor hotplug{machine};
   ScaledClock clock{kClockScale};
   ScriptedPrompts prompts;
   RecordingTrayNotice tray;
   QTemporaryDir folder;
   std::unique_ptr<Application> app;
+  std::unique_ptr<ForwardingShell> shell;
   QMainWindow* host = nullptr;
   MainRibbon* ribbon = nullptr;
 };

@@ -18,7 +18,7 @@ class MainFrameRibbon {
   // Placed below the view (QMainWindow::setStatusBar, which takes ownership). Returning
   // null fails the window's creation and the program ends without a message.
   virtual QStatusBar* TakeStatusBar() = 0;
-  // Retitles tabs, groups and elements after uiLanguage changed.
+  // Retitles tabs, groups and elements after the interface language changed.
   virtual void ApplyRibbonLanguage() = 0;
   // Shows the image's mic and music volumes on the sliders and read-outs without sending.
   virtual void RefreshRibbonVolumes() = 0;

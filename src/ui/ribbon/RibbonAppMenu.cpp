@@ -54,42 +54,40 @@ RibbonAppMenu::RibbonAppMenu(QWidget* parent)
   outer->addLayout(bottom_);
 }
 
-RibbonButton* RibbonAppMenu::makeEntry(int id, const QString& text, const QPixmap& picture) {
-  auto* entry = new RibbonButton(id, RibbonButton::Kind::Small, text, this);
-  entry->setPicture(picture);
+// The menu closes before the command runs, so a dialog the command opens is not behind it.
+RibbonButton* RibbonAppMenu::MakeEntry(int controlId, QAction* action, const QPixmap& picture) {
+  auto* entry = new RibbonButton(controlId, RibbonButton::Kind::Small, action, this);
+  entry->SetPicture(picture);
   entry->setFixedHeight(kEntryHeight);
-  connect(entry, &RibbonButton::clicked, this, [this, id] {
-    hide();
-    emit command(id);
-  });
+  connect(entry, &RibbonButton::AboutToTrigger, this, &QWidget::hide);
   return entry;
 }
 
-void RibbonAppMenu::addCommand(int id, const QString& text, const QPixmap& picture) {
-  auto* entry = makeEntry(id, text, picture);
+void RibbonAppMenu::AddCommand(int controlId, QAction* action, const QPixmap& picture) {
+  auto* entry = MakeEntry(controlId, action, picture);
   entry->setMinimumWidth(kCommandWidth);
   commands_->insertWidget(commands_->count() - 1, entry);
 }
 
-void RibbonAppMenu::setExitCommand(int id, const QString& text, const QPixmap& picture) {
-  auto* entry = makeEntry(id, text, picture);
+void RibbonAppMenu::SetExitCommand(int controlId, QAction* action, const QPixmap& picture) {
+  auto* entry = MakeEntry(controlId, action, picture);
   entry->setFixedHeight(entry->sizeHint().height());
   bottom_->addWidget(entry, 0, Qt::AlignRight);
 }
 
-void RibbonAppMenu::setRecentTitle(const QString& title) {
+void RibbonAppMenu::SetRecentTitle(const QString& title) {
   recentTitle_->setText(title);
 }
 
-QString RibbonAppMenu::recentTitle() const {
+QString RibbonAppMenu::RecentTitle() const {
   return recentTitle_->text();
 }
 
-QList<RibbonButton*> RibbonAppMenu::recentButtons() const {
+QList<RibbonButton*> RibbonAppMenu::RecentButtons() const {
   return recentButtons_;
 }
 
-void RibbonAppMenu::setRecentFiles(const QStringList& paths) {
+void RibbonAppMenu::SetRecentFiles(const QStringList& paths) {
   qDeleteAll(recentButtons_);
   recentButtons_.clear();
   recentFiles_ = paths;
@@ -103,7 +101,7 @@ void RibbonAppMenu::setRecentFiles(const QStringList& paths) {
     entry->setFixedSize(kRecentWidth - kMargin, kRecentHeight);
     connect(entry, &RibbonButton::clicked, this, [this, path] {
       hide();
-      emit recentFileChosen(path);
+      emit RecentFileChosen(path);
     });
     recent_->insertWidget(recent_->count() - 1, entry);
     recentButtons_.append(entry);

@@ -5,8 +5,9 @@
 #include <QFrame>
 #include <QStringList>
 
-class QVBoxLayout;
+class QAction;
 class QLabel;
+class QVBoxLayout;
 
 namespace v7 {
 
@@ -18,23 +19,23 @@ class RibbonAppMenu : public QFrame {
  public:
   explicit RibbonAppMenu(QWidget* parent = nullptr);
 
-  void addCommand(int id, const QString& text, const QPixmap& picture);
-  void setExitCommand(int id, const QString& text, const QPixmap& picture);
-  void setRecentTitle(const QString& title);
-  QString recentTitle() const;
-  void setRecentFiles(const QStringList& paths);
-  QStringList recentFiles() const { return recentFiles_; }
-  QList<RibbonButton*> recentButtons() const;
+  // Entries showing a command's action; `controlId` names the element.
+  void AddCommand(int controlId, QAction* action, const QPixmap& picture);
+  void SetExitCommand(int controlId, QAction* action, const QPixmap& picture);
+  void SetRecentTitle(const QString& title);
+  QString RecentTitle() const;
+  void SetRecentFiles(const QStringList& paths);
+  QStringList RecentFiles() const { return recentFiles_; }
+  QList<RibbonButton*> RecentButtons() const;
 
  signals:
-  void command(int id);
-  void recentFileChosen(const QString& path);
+  void RecentFileChosen(const QString& path);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  RibbonButton* makeEntry(int id, const QString& text, const QPixmap& picture);
+  RibbonButton* MakeEntry(int controlId, QAction* action, const QPixmap& picture);
 
   QVBoxLayout* commands_;
   QVBoxLayout* recent_;

@@ -49,12 +49,11 @@ RibbonBar::RibbonBar(QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   appButton_->move(kAppButtonLeft, kAppButtonTop);
   appButton_->raise();
-  connect(appButton_, &RibbonAppButton::clicked, this, &RibbonBar::openAppMenu);
-  connect(appMenu_, &RibbonAppMenu::command, this, [this](int id) { emit command(id, 0); });
-  connect(appMenu_, &RibbonAppMenu::recentFileChosen, this, &RibbonBar::recentFileChosen);
+  connect(appButton_, &RibbonAppButton::clicked, this, &RibbonBar::OpenAppMenu);
+  connect(appMenu_, &RibbonAppMenu::RecentFileChosen, this, &RibbonBar::RecentFileChosen);
   auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
   menuKey->setContext(Qt::WindowShortcut);
-  connect(menuKey, &QShortcut::activated, this, &RibbonBar::openAppMenu);
+  connect(menuKey, &QShortcut::activated, this, &RibbonBar::OpenAppMenu);
 }
 
 QSize RibbonBar::sizeHint() const {
@@ -65,7 +64,7 @@ QSize RibbonBar::minimumSizeHint() const {
   return {kContentLeft, kTabRowHeight + kBodyHeight};
 }
 
-int RibbonBar::addTab(const QString& title) {
+int RibbonBar::AddTab(const QString& title) {
   auto* page = new QWidget(pages_);
   auto* row = new QHBoxLayout(page);
   row->setContentsMargins(0, 0, 0, 0);
@@ -74,12 +73,12 @@ int RibbonBar::addTab(const QString& title) {
   pages_->addWidget(page);
   tabTitles_.append(title);
   groups_.append(QList<RibbonGroup*>());
-  if (activeTab_ < 0) setActiveTab(0);
+  if (activeTab_ < 0) SetActiveTab(0);
   update();
   return tabTitles_.size() - 1;
 }
 
-RibbonGroup* RibbonBar::addGroup(int tab, const QString& title) {
+RibbonGroup* RibbonBar::AddGroup(int tab, const QString& title) {
   QWidget* page = pages_->widget(tab);
   auto* row = static_cast<QHBoxLayout*>(page->layout());
   auto* created = new RibbonGroup(title, page);
@@ -88,142 +87,116 @@ RibbonGroup* RibbonBar::addGroup(int tab, const QString& title) {
   return created;
 }
 
-RibbonButton* RibbonBar::addButton(RibbonGroup* group, RibbonButton* button) {
-  if (button->kind() == RibbonButton::Kind::Large) {
-    group->addLarge(button);
+RibbonButton* RibbonBar::AddButton(RibbonGroup* group, RibbonButton* button) {
+  if (button->ElementKind() == RibbonButton::Kind::Large) {
+    group->AddLarge(button);
   } else {
-    group->addSmall(button);
+    group->AddSmall(button);
   }
-  const int id = button->controlId();
-  buttons_.insert(id, button);
-  connect(button, &RibbonButton::clicked, this, [this, id] { emit command(id, 0); });
+  buttons_.insert(button->ControlId(), button);
   return button;
 }
 
-RibbonStepSlider* RibbonBar::addSlider(RibbonGroup* group, RibbonStepSlider* slider) {
-  group->addSmall(slider);
-  const int id = slider->controlId();
-  sliders_.insert(id, slider);
-  connect(slider, &RibbonStepSlider::positionCommand, this,
-          [this, id](int position) { emit command(id, position); });
+RibbonStepSlider* RibbonBar::AddSlider(RibbonGroup* group, RibbonStepSlider* slider) {
+  group->AddSmall(slider);
+  sliders_.insert(slider->ControlId(), slider);
   return slider;
 }
 
-RibbonButton* RibbonBar::addTabRowButton(RibbonButton* button) {
+RibbonButton* RibbonBar::AddTabRowButton(RibbonButton* button) {
   button->setParent(this);
   button->show();
   tabRowButtons_.append(button);
-  const int id = button->controlId();
-  buttons_.insert(id, button);
-  connect(button, &RibbonButton::clicked, this, [this, id] { emit command(id, 0); });
-  placeTabRowButtons();
+  buttons_.insert(button->ControlId(), button);
+  PlaceTabRowButtons();
   return button;
 }
 
-void RibbonBar::addShortcut(const QKeySequence& keys, int id) {
-  auto* shortcut = new QShortcut(keys, this);
-  shortcut->setContext(Qt::WindowShortcut);
-  connect(shortcut, &QShortcut::activated, this, [this, id] { emit command(id, 0); });
-}
-
-QString RibbonBar::tabTitle(int tab) const {
+QString RibbonBar::TabTitle(int tab) const {
   return tabTitles_.value(tab);
 }
 
-QString RibbonBar::activeTabTitle() const {
-  return tabTitle(activeTab_);
-}
-
-void RibbonBar::setActiveTab(int tab) {
+void RibbonBar::SetActiveTab(int tab) {
   if (tab < 0 || tab >= tabTitles_.size() || tab == activeTab_) return;
   activeTab_ = tab;
   pages_->setCurrentIndex(tab);
   update();
-  emit activeTabChanged(tab);
+  emit ActiveTabChanged(tab);
 }
 
-void RibbonBar::setTabTitle(int tab, const QString& title) {
+void RibbonBar::SetTabTitle(int tab, const QString& title) {
   if (tab < 0 || tab >= tabTitles_.size()) return;
   tabTitles_[tab] = title;
   update();
 }
 
-RibbonGroup* RibbonBar::group(int tab, int index) const {
+RibbonGroup* RibbonBar::Group(int tab, int index) const {
   if (tab < 0 || tab >= groups_.size() || index < 0 || index >= groups_[tab].size()) return nullptr;
   return groups_[tab][index];
 }
 
-QRect RibbonBar::groupScreenRect(int tab, int index) const {
-  const RibbonGroup* found = group(tab, index);
+QRect RibbonBar::GroupScreenRect(int tab, int index) const {
+  const RibbonGroup* found = Group(tab, index);
   if (found == nullptr || !found->isVisible()) return {};
   return QRect(found->mapToGlobal(QPoint(0, 0)), found->size());
 }
 
-QList<RibbonButton*> RibbonBar::buttons(int id) const {
+QList<RibbonButton*> RibbonBar::Buttons(int id) const {
   return buttons_.values(id);
 }
 
-RibbonButton* RibbonBar::button(int id) const {
+RibbonButton* RibbonBar::Button(int id) const {
   return buttons_.value(id, nullptr);
 }
 
-RibbonStepSlider* RibbonBar::slider(int id) const {
+RibbonStepSlider* RibbonBar::Slider(int id) const {
   return sliders_.value(id, nullptr);
 }
 
-QString RibbonBar::elementText(int id) const {
-  const RibbonButton* found = button(id);
+QString RibbonBar::ElementText(int id) const {
+  const RibbonButton* found = Button(id);
   return found != nullptr ? found->text() : QString();
 }
 
-void RibbonBar::setElementText(int id, const QString& text) {
-  for (RibbonButton* found : buttons(id)) found->setElementText(text);
+void RibbonBar::SetElementText(int id, const QString& text) {
+  for (RibbonButton* found : Buttons(id)) found->SetElementText(text);
 }
 
-bool RibbonBar::isChecked(int id) const {
-  const RibbonButton* found = button(id);
-  return found != nullptr && found->isTicked();
+bool RibbonBar::IsChecked(int id) const {
+  const RibbonButton* found = Button(id);
+  return found != nullptr && found->IsTicked();
 }
 
-void RibbonBar::setChecked(int id, bool checked) {
-  for (RibbonButton* found : buttons(id)) found->setTicked(checked);
+int RibbonBar::SliderPosition(int id) const {
+  const RibbonStepSlider* found = Slider(id);
+  return found != nullptr ? found->Position() : 0;
 }
 
-void RibbonBar::setElementEnabled(int id, bool enabled) {
-  for (RibbonButton* found : buttons(id)) found->setEnabled(enabled);
-  if (RibbonStepSlider* found = slider(id)) found->setEnabled(enabled);
+void RibbonBar::SetSliderPosition(int id, int position) {
+  if (RibbonStepSlider* found = Slider(id)) found->SetPosition(position);
 }
 
-int RibbonBar::sliderPosition(int id) const {
-  const RibbonStepSlider* found = slider(id);
-  return found != nullptr ? found->position() : 0;
-}
-
-void RibbonBar::setSliderPosition(int id, int position) {
-  if (RibbonStepSlider* found = slider(id)) found->setPosition(position);
-}
-
-void RibbonBar::recalcLayout() {
-  for (RibbonButton* element : std::as_const(buttons_)) element->relayout();
+void RibbonBar::RecalcLayout() {
+  for (RibbonButton* element : std::as_const(buttons_)) element->Relayout();
   for (const QList<RibbonGroup*>& tabGroups : std::as_const(groups_)) {
     for (RibbonGroup* each : tabGroups) each->updateGeometry();
   }
-  placeTabRowButtons();
+  PlaceTabRowButtons();
   update();
 }
 
-void RibbonBar::openAppMenu() {
-  emit appMenuAboutToShow();
+void RibbonBar::OpenAppMenu() {
+  emit AppMenuAboutToShow();
   appMenu_->adjustSize();
   appMenu_->move(appButton_->mapToGlobal(QPoint(0, appButton_->height())));
   appMenu_->show();
 }
 
-QRect RibbonBar::bodyRect() const {
+QRect RibbonBar::BodyRect() const {
   return {0, kTabRowHeight, width(), height() - kTabRowHeight};
 }
 
-QRect RibbonBar::tabRect(int tab) const {
+QRect RibbonBar::TabRect(int tab) const {
   int x = kContentLeft;
   for (int index = 0; index < tabTitles_.size(); ++index) {
     const int width = fontMetrics().horizontalAdvance(tabTitles_[index]) + 2 * kTabPadding;
@@ -233,14 +206,14 @@ QRect RibbonBar::tabRect(int tab) const {
   return {};
 }
 
-int RibbonBar::tabAt(const QPoint& point) const {
+int RibbonBar::TabAt(const QPoint& point) const {
   for (int tab = 0; tab < tabTitles_.size(); ++tab) {
-    if (tabRect(tab).contains(point)) return tab;
+    if (TabRect(tab).contains(point)) return tab;
   }
   return -1;
 }
 
-void RibbonBar::placeTabRowButtons() {
+void RibbonBar::PlaceTabRowButtons() {
   int right = width() - kRightMargin;
   for (auto it = tabRowButtons_.rbegin(); it != tabRowButtons_.rend(); ++it) {
     RibbonButton* element = *it;
@@ -253,14 +226,14 @@ void RibbonBar::placeTabRowButtons() {
 }
 
 void RibbonBar::resizeEvent(QResizeEvent*) {
-  const QRect body = bodyRect();
+  const QRect body = BodyRect();
   pages_->setGeometry(kContentLeft, body.top() + kBodyMargin, width() - kContentLeft - kBodyMargin,
                       body.height() - 2 * kBodyMargin);
-  placeTabRowButtons();
+  PlaceTabRowButtons();
 }
 
-void RibbonBar::paintTab(QPainter& painter, int tab) const {
-  const QRectF box = QRectF(tabRect(tab)).adjusted(0.5, 0.5, -0.5, 0.5);
+void RibbonBar::PaintTab(QPainter& painter, int tab) const {
+  const QRectF box = QRectF(TabRect(tab)).adjusted(0.5, 0.5, -0.5, 0.5);
   const bool active = tab == activeTab_;
   const bool hovered = tab == hoveredTab_;
   if (active || hovered) {
@@ -282,7 +255,7 @@ void RibbonBar::paintTab(QPainter& painter, int tab) const {
   tabFont.setBold(active);
   painter.setFont(tabFont);
   painter.setPen(RibbonPalette::kTabText);
-  painter.drawText(tabRect(tab), Qt::AlignCenter, tabTitles_[tab]);
+  painter.drawText(TabRect(tab), Qt::AlignCenter, tabTitles_[tab]);
   painter.setFont(font());
 }
 
@@ -294,7 +267,7 @@ void RibbonBar::paintEvent(QPaintEvent*) {
   row.setColorAt(1, RibbonPalette::kTabRowBottom);
   painter.fillRect(QRect(0, 0, width(), kTabRowHeight), row);
 
-  const QRect body = bodyRect();
+  const QRect body = BodyRect();
   QLinearGradient bodyFill(0, body.top(), 0, body.bottom());
   bodyFill.setColorAt(0, RibbonPalette::kBodyTop);
   bodyFill.setColorAt(1, RibbonPalette::kBodyBottom);
@@ -303,9 +276,9 @@ void RibbonBar::paintEvent(QPaintEvent*) {
   painter.drawLine(QPointF(0, body.top() + 0.5), QPointF(width(), body.top() + 0.5));
   painter.drawLine(QPointF(0, height() - 0.5), QPointF(width(), height() - 0.5));
 
-  for (int tab = 0; tab < tabTitles_.size(); ++tab) paintTab(painter, tab);
+  for (int tab = 0; tab < tabTitles_.size(); ++tab) PaintTab(painter, tab);
   // The active tab opens into the body below it.
-  const QRect active = tabRect(activeTab_);
+  const QRect active = TabRect(activeTab_);
   if (!active.isNull()) {
     painter.setPen(RibbonPalette::kBodyTop);
     painter.drawLine(QPointF(active.left() + 1, body.top() + 0.5),
@@ -315,8 +288,8 @@ void RibbonBar::paintEvent(QPaintEvent*) {
 
 void RibbonBar::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const int tab = tabAt(event->position().toPoint());
-  if (tab >= 0) setActiveTab(tab);
+  const int tab = TabAt(event->position().toPoint());
+  if (tab >= 0) SetActiveTab(tab);
 }
 
 // A double click on a tab would minimise a stock ribbon; this one stays open.
@@ -325,7 +298,7 @@ void RibbonBar::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void RibbonBar::mouseMoveEvent(QMouseEvent* event) {
-  const int tab = tabAt(event->position().toPoint());
+  const int tab = TabAt(event->position().toPoint());
   if (tab == hoveredTab_) return;
   hoveredTab_ = tab;
   update(QRect(0, 0, width(), kTabRowHeight + 1));
@@ -342,11 +315,11 @@ void RibbonBar::contextMenuEvent(QContextMenuEvent* event) {
   event->accept();
 }
 
-// The wheel never switches tabs; the volume groups react to it through wheelTurned().
+// The wheel never switches tabs; the volume groups react to it through WheelTurned().
 void RibbonBar::wheelEvent(QWheelEvent* event) {
   event->accept();
   const int delta = event->angleDelta().y();
-  if (delta != 0) emit wheelTurned(event->globalPosition().toPoint(), delta);
+  if (delta != 0) emit WheelTurned(event->globalPosition().toPoint(), delta);
 }
 
 }  // namespace v7

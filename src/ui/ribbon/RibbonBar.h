@@ -1,8 +1,8 @@
 // The command bar across the top of the main window: the round application button with its menu,
 // a row of tabs whose pages hold titled groups of elements, and a few buttons at the right end of
-// the tab row. Every element carries its command identifier as the "controlId" property and
-// reports use through command(). The bar never minimises, ignores the wheel (it hands it on with
-// wheelTurned()) and swallows right clicks and double clicks on its tabs.
+// the tab row. Every element carries its identifier as the "controlId" property; elements that
+// issue commands show and trigger their actions. The bar never minimises, ignores the wheel (it
+// hands it on with WheelTurned()) and swallows right clicks and double clicks on its tabs.
 #pragma once
 
 #include <QList>
@@ -25,51 +25,45 @@ class RibbonBar : public QWidget {
  public:
   explicit RibbonBar(QWidget* parent = nullptr);
 
-  // Building.
-  RibbonAppMenu* appMenu() const { return appMenu_; }
-  int addTab(const QString& title);
-  RibbonGroup* addGroup(int tab, const QString& title);
-  RibbonButton* addButton(RibbonGroup* group, RibbonButton* button);
-  RibbonStepSlider* addSlider(RibbonGroup* group, RibbonStepSlider* slider);
-  RibbonButton* addTabRowButton(RibbonButton* button);
-  void addShortcut(const QKeySequence& keys, int id);
+  // Building. Actions with a shortcut should be added to the bar (QWidget::addAction).
+  RibbonAppMenu* AppMenu() const { return appMenu_; }
+  int AddTab(const QString& title);
+  RibbonGroup* AddGroup(int tab, const QString& title);
+  RibbonButton* AddButton(RibbonGroup* group, RibbonButton* button);
+  RibbonStepSlider* AddSlider(RibbonGroup* group, RibbonStepSlider* slider);
+  RibbonButton* AddTabRowButton(RibbonButton* button);
 
   // Tabs and groups.
-  int tabCount() const { return tabTitles_.size(); }
-  int activeTab() const { return activeTab_; }
-  QString activeTabTitle() const;
-  QString tabTitle(int tab) const;
-  void setActiveTab(int tab);
-  void setTabTitle(int tab, const QString& title);
-  RibbonGroup* group(int tab, int index) const;
-  QRect groupScreenRect(int tab, int index) const;
-  QRect tabRect(int tab) const;
+  int ActiveTab() const { return activeTab_; }
+  QString TabTitle(int tab) const;
+  void SetActiveTab(int tab);
+  void SetTabTitle(int tab, const QString& title);
+  RibbonGroup* Group(int tab, int index) const;
+  QRect GroupScreenRect(int tab, int index) const;
+  QRect TabRect(int tab) const;
 
   // Elements, by identifier; an identifier used on both tabs addresses both elements.
-  QList<RibbonButton*> buttons(int id) const;
-  RibbonButton* button(int id) const;
-  RibbonStepSlider* slider(int id) const;
-  QString elementText(int id) const;
-  void setElementText(int id, const QString& text);
-  bool isChecked(int id) const;
-  void setChecked(int id, bool checked);
-  void setElementEnabled(int id, bool enabled);
-  int sliderPosition(int id) const;
-  void setSliderPosition(int id, int position);
+  QList<RibbonButton*> Buttons(int id) const;
+  RibbonButton* Button(int id) const;
+  RibbonStepSlider* Slider(int id) const;
+  QString ElementText(int id) const;
+  void SetElementText(int id, const QString& text);
+  bool IsChecked(int id) const;
+  int SliderPosition(int id) const;
+  void SetSliderPosition(int id, int position);
   // Recomputes element widths from their current texts and repaints.
-  void recalcLayout();
-  void openAppMenu();
+  void RecalcLayout();
+  void OpenAppMenu();
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  signals:
-  void command(int id, int value);
-  void recentFileChosen(const QString& path);
+  void RecentFileChosen(const QString& path);
   // Just before the application menu drops: the moment to bring its recent-file list up to date.
-  void appMenuAboutToShow();
-  void activeTabChanged(int tab);
-  void wheelTurned(const QPoint& globalPosition, int delta);
+  void AppMenuAboutToShow();
+  void ActiveTabChanged(int tab);
+  void WheelTurned(const QPoint& globalPosition, int delta);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -82,10 +76,10 @@ class RibbonBar : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  int tabAt(const QPoint& point) const;
-  void placeTabRowButtons();
-  void paintTab(QPainter& painter, int tab) const;
-  QRect bodyRect() const;
+  int TabAt(const QPoint& point) const;
+  void PlaceTabRowButtons();
+  void PaintTab(QPainter& painter, int tab) const;
+  QRect BodyRect() const;
 
   RibbonAppButton* appButton_;
   RibbonAppMenu* appMenu_;

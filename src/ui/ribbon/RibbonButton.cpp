@@ -1,5 +1,6 @@
 #include "ui/ribbon/RibbonButton.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
@@ -38,36 +39,65 @@ RibbonButton::RibbonButton(int controlId, Kind kind, const QString& text, QWidge
   setAttribute(Qt::WA_Hover);
   setFocusPolicy(Qt::NoFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  laidOutSize_ = naturalSize();
+  laidOutSize_ = NaturalSize();
 }
 
-int RibbonButton::controlId() const {
+RibbonButton::RibbonButton(int controlId, Kind kind, QAction* action, QWidget* parent)
+    : RibbonButton(controlId, kind, action->text(), parent) {
+  action_ = action;
+  ShowAction();
+  laidOutSize_ = NaturalSize();
+  connect(action, &QAction::changed, this, &RibbonButton::ShowAction);
+  connect(this, &QAbstractButton::clicked, this, &RibbonButton::TriggerAction);
+}
+
+int RibbonButton::ControlId() const {
   return property("controlId").toInt();
 }
 
-void RibbonButton::setPicture(const QPixmap& picture) {
-  picture_ = picture;
-  relayout();
+// Text, tooltip, enabled state and tick as the action has them; the accessible name is the text
+// without padding, or the tooltip for a picture-only button.
+void RibbonButton::ShowAction() {
+  if (action_ == nullptr) return;
+  const QString before = text();
+  SetElementText(action_->text());
+  if (widthFollowsText_ && text() != before) Relayout();
+  setToolTip(action_->toolTip());
+  const QString name = VisibleText(action_->text()).trimmed();
+  setAccessibleName(name.isEmpty() ? action_->toolTip() : name);
+  setEnabled(action_->isEnabled());
+  SetTicked(action_->isChecked());
 }
 
-void RibbonButton::setTicked(bool ticked) {
+void RibbonButton::TriggerAction() {
+  if (action_ == nullptr) return;
+  emit AboutToTrigger();
+  action_->trigger();
+}
+
+void RibbonButton::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  Relayout();
+}
+
+void RibbonButton::SetTicked(bool ticked) {
   if (ticked_ == ticked) return;
   ticked_ = ticked;
   update();
 }
 
-void RibbonButton::setElementText(const QString& text) {
+void RibbonButton::SetElementText(const QString& text) {
   if (text == this->text()) return;
   setText(text);
   update();
 }
 
-void RibbonButton::relayout() {
-  laidOutSize_ = naturalSize();
+void RibbonButton::Relayout() {
+  laidOutSize_ = NaturalSize();
   updateGeometry();
 }
 
-int RibbonButton::textWidth() const {
+int RibbonButton::TextWidth() const {
   return fontMetrics().horizontalAdvance(VisibleText(text()));
 }
 
@@ -75,19 +105,19 @@ QSize RibbonButton::sizeHint() const {
   return laidOutSize_;
 }
 
-QSize RibbonButton::naturalSize() const {
+QSize RibbonButton::NaturalSize() const {
   switch (kind_) {
     case Kind::Large:
-      return {std::max(kLargeMinWidth, textWidth() + 2 * kPadding + 4), kLargeHeight};
+      return {std::max(kLargeMinWidth, TextWidth() + 2 * kPadding + 4), kLargeHeight};
     case Kind::Check:
-      return {kPadding + kBoxSize + kPadding + textWidth() + kPadding, kSmallHeight};
+      return {kPadding + kBoxSize + kPadding + TextWidth() + kPadding, kSmallHeight};
     case Kind::Label:
-      return {2 * kPadding + textWidth(), kSmallHeight};
+      return {2 * kPadding + TextWidth(), kSmallHeight};
     case Kind::Small:
       break;
   }
   const int iconPart = picture_.isNull() ? 0 : picture_.width() + kPadding;
-  const int textPart = text().isEmpty() ? 0 : textWidth() + kPadding;
+  const int textPart = text().isEmpty() ? 0 : TextWidth() + kPadding;
   return {std::max(kSmallHeight, kPadding + iconPart + textPart + kPadding), kSmallHeight};
 }
 
@@ -95,11 +125,11 @@ QSize RibbonButton::minimumSizeHint() const {
   return sizeHint();
 }
 
-QColor RibbonButton::textColour() const {
+QColor RibbonButton::TextColour() const {
   return isEnabled() ? RibbonPalette::kText : RibbonPalette::kDisabledText;
 }
 
-void RibbonButton::paintFrame(QPainter& painter) const {
+void RibbonButton::PaintFrame(QPainter& painter) const {
   if (!isEnabled()) return;
   const bool pressed = isDown();
   const bool hovered = underMouse();
@@ -129,7 +159,7 @@ void RibbonButton::paintFrame(QPainter& painter) const {
   painter.drawPath(path);
 }
 
-void RibbonButton::paintCheckBox(QPainter& painter, const QRect& box) const {
+void RibbonButton::PaintCheckBox(QPainter& painter, const QRect& box) const {
   QLinearGradient fill(box.topLeft(), box.bottomRight());
   fill.setColorAt(0, RibbonPalette::kBoxFill.darker(108));
   fill.setColorAt(1, RibbonPalette::kBoxFill);
@@ -150,21 +180,21 @@ void RibbonButton::paintCheckBox(QPainter& painter, const QRect& box) const {
 void RibbonButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  paintFrame(painter);
-  painter.setPen(textColour());
+  PaintFrame(painter);
+  painter.setPen(TextColour());
   switch (kind_) {
     case Kind::Large: {
       const QRect iconRect((width() - kLargeIcon) / 2, 4, kLargeIcon, kLargeIcon);
       if (!picture_.isNull()) painter.drawPixmap(iconRect, picture_);
       const QRect textRect(0, iconRect.bottom() + 4, width(), height() - iconRect.bottom() - 6);
-      painter.setPen(textColour());
+      painter.setPen(TextColour());
       painter.drawText(textRect, Qt::TextShowMnemonic | Qt::AlignHCenter | Qt::AlignTop, text());
       return;
     }
     case Kind::Check: {
       const QRect box(kPadding, (height() - kBoxSize) / 2, kBoxSize, kBoxSize);
-      paintCheckBox(painter, box);
-      painter.setPen(textColour());
+      PaintCheckBox(painter, box);
+      painter.setPen(TextColour());
       painter.drawText(rect().adjusted(box.right() + 1 + kPadding, 0, 0, 0), kDrawFlags, text());
       return;
     }
@@ -182,7 +212,7 @@ void RibbonButton::paintEvent(QPaintEvent*) {
     x = iconRect.right() + 1 + kPadding;
   }
   if (text().isEmpty()) return;
-  painter.setPen(textColour());
+  painter.setPen(TextColour());
   painter.drawText(rect().adjusted(x, 0, 0, 0), kDrawFlags, text());
 }
 
@@ -192,7 +222,7 @@ void RibbonButton::wheelEvent(QWheelEvent* event) {
 }
 
 void RibbonButton::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) relayout();
+  if (event->type() == QEvent::FontChange) Relayout();
   QAbstractButton::changeEvent(event);
 }
 

@@ -27,26 +27,26 @@ RibbonGroup::RibbonGroup(const QString& title, QWidget* parent)
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 }
 
-void RibbonGroup::setTitle(const QString& title) {
+void RibbonGroup::SetTitle(const QString& title) {
   if (title == title_) return;
   title_ = title;
   updateGeometry();
   update();
 }
 
-void RibbonGroup::startNewColumn() {
+void RibbonGroup::StartNewColumn() {
   if (row_ == 0) return;
   ++column_;
   row_ = 0;
 }
 
-void RibbonGroup::addSmall(QWidget* element) {
+void RibbonGroup::AddSmall(QWidget* element) {
   grid_->addWidget(element, row_, column_, Qt::AlignLeft | Qt::AlignVCenter);
-  if (++row_ == kRows) startNewColumn();
+  if (++row_ == kRows) StartNewColumn();
 }
 
-void RibbonGroup::addLarge(QWidget* element) {
-  startNewColumn();
+void RibbonGroup::AddLarge(QWidget* element) {
+  StartNewColumn();
   grid_->addWidget(element, 0, column_, kRows, 1, Qt::AlignTop);
   ++column_;
 }
@@ -61,7 +61,7 @@ QSize RibbonGroup::minimumSizeHint() const {
   return {std::max(content.width(), titleWidth), content.height()};
 }
 
-QRect RibbonGroup::titleBand() const {
+QRect RibbonGroup::TitleBand() const {
   return {1, height() - kTitleHeight - 1, width() - 2, kTitleHeight};
 }
 
@@ -76,7 +76,7 @@ void RibbonGroup::paintEvent(QPaintEvent*) {
   body.setColorAt(1, RibbonPalette::kGroupBottom);
   painter.fillPath(frame, body);
 
-  const QRect band = titleBand();
+  const QRect band = TitleBand();
   QPainterPath bandPath;
   bandPath.addRoundedRect(QRectF(band).adjusted(0.5, 0, -0.5, -0.5), kRadius - 1, kRadius - 1);
   QLinearGradient bandFill(band.topLeft(), band.bottomLeft());

@@ -14,10 +14,10 @@ class RibbonGroup : public QWidget {
  public:
   explicit RibbonGroup(const QString& title, QWidget* parent = nullptr);
 
-  QString title() const { return title_; }
-  void setTitle(const QString& title);
-  void addSmall(QWidget* element);
-  void addLarge(QWidget* element);
+  QString Title() const { return title_; }
+  void SetTitle(const QString& title);
+  void AddSmall(QWidget* element);
+  void AddLarge(QWidget* element);
 
   QSize minimumSizeHint() const override;
   QSize sizeHint() const override;
@@ -26,8 +26,8 @@ class RibbonGroup : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void startNewColumn();
-  QRect titleBand() const;
+  void StartNewColumn();
+  QRect TitleBand() const;
 
   QString title_;
   QGridLayout* grid_;

@@ -1,23 +1,21 @@
-// Command identifiers of the ribbon, the application menu and the status bar. The command
-// handlers are keyed on these numbers; they are fixed and shared by both tabs where noted.
+// Identifiers of the ribbon's, the application menu's and the status bar's elements, carried as
+// their "controlId" property. Where two are given, the first is on the first tab.
 #pragma once
 
 namespace v7::RibbonId {
 
-// Application menu and window commands.
+// Application menu.
 constexpr int kFileOpen = 57601;
 constexpr int kFileSave = 57603;
-constexpr int kAppAbout = 57664;
 constexpr int kAppExit = 57665;
 
 // Right end of the tab row.
 constexpr int kResetMachine = 32811;
 constexpr int kRemoteLearning = 32812;
 constexpr int kLanguage = 32805;
-// Issued by no element; the mic-controlled subwoofer dialog is reached through it.
-constexpr int kMicSub = 32883;
+constexpr int kAppAbout = 57664;
 
-// Mic Vol group: first tab, second tab.
+// Mic Vol group.
 constexpr int kMicReadout[2] = {32832, 32857};
 constexpr int kMicSlider[2] = {32829, 32858};
 constexpr int kMicMute[2] = {32847, 32859};

@@ -1,7 +1,8 @@
 #include "ui/ribbon/RibbonLayout.h"
 
-#include <QKeySequence>
+#include <QAction>
 
+#include "controllers/CommandActions.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonBar.h"
 #include "ui/ribbon/RibbonButton.h"
@@ -17,6 +18,8 @@ namespace {
 
 using Kind = RibbonButton::Kind;
 using Icon = RibbonIcons::Icon;
+using Command = CommandActions::Command;
+using ModeCommand = CommandActions::ModeCommand;
 namespace Id = RibbonId;
 namespace Text = RibbonText;
 
@@ -28,110 +31,131 @@ QString WithSpaces(const QString& text, int spaces) {
   return text + QString(spaces, u' ');
 }
 
-QString BuildReadout(const TextPair& prefix, int spaces, int language) {
+QString BuildReadout(const TextPair& prefix, int spaces, Language language) {
   return WithSpaces(prefix.In(language) + QString::number(Text::kBuildVolume), spaces);
 }
 
-RibbonButton* Make(int id, Kind kind, const QString& text) {
-  return new RibbonButton(id, kind, text);
+RibbonButton* Label(int id, const QString& text) {
+  return new RibbonButton(id, Kind::Label, text);
+}
+
+RibbonButton* Show(int id, Kind kind, QAction* action) {
+  return new RibbonButton(id, kind, action);
 }
 
 }  // namespace
 
-void RibbonLayout::Build(RibbonBar& bar, int language) {
-  BuildAppMenu(bar, language);
-  for (int tab = 0; tab < Id::kTabCount; ++tab) BuildTab(bar, tab, language);
-  BuildTabRow(bar, language);
-  bar.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), Id::kFileOpen);
-  bar.addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), Id::kFileSave);
-  // Key tip of the About button.
-  bar.addShortcut(QKeySequence(Qt::ALT | Qt::Key_A), Id::kAppAbout);
+void RibbonLayout::Build(RibbonBar& bar, const CommandActions& actions, Language language) {
+  BuildAppMenu(bar, actions, language);
+  for (int tab = 0; tab < Id::kTabCount; ++tab) BuildTab(bar, actions, tab, language);
+  BuildTabRow(bar, actions);
+  AddShortcuts(bar, actions);
 }
 
-void RibbonLayout::BuildAppMenu(RibbonBar& bar, int language) {
-  RibbonAppMenu* menu = bar.appMenu();
-  menu->addCommand(Id::kFileOpen, QString::fromUtf8(Text::kMenuOpen),
+// The actions with a shortcut act while the window holding the bar is active.
+void RibbonLayout::AddShortcuts(RibbonBar& bar, const CommandActions& actions) {
+  for (int index = 0; index < CommandActions::kCommandCount; ++index) {
+    QAction* action = actions.Action(static_cast<Command>(index));
+    if (!action->shortcut().isEmpty()) bar.addAction(action);
+  }
+}
+
+void RibbonLayout::BuildAppMenu(RibbonBar& bar, const CommandActions& actions, Language language) {
+  RibbonAppMenu* menu = bar.AppMenu();
+  menu->AddCommand(Id::kFileOpen, actions.Action(Command::OpenFile),
                    RibbonIcons::Make(Icon::Open, kLargeIcon));
-  menu->addCommand(Id::kFileSave, QString::fromUtf8(Text::kMenuSave),
+  menu->AddCommand(Id::kFileSave, actions.Action(Command::SaveFile),
                    RibbonIcons::Make(Icon::Save, kLargeIcon));
-  menu->setRecentTitle(Text::kRecentTitle.In(language));
-  menu->setExitCommand(Id::kAppExit, QString::fromUtf8(Text::kMenuExit),
+  menu->SetRecentTitle(Text::kRecentTitle.In(language));
+  menu->SetExitCommand(Id::kAppExit, actions.Action(Command::Exit),
                        RibbonIcons::Make(Icon::Exit, kSmallIcon));
 }
 
-void RibbonLayout::BuildTab(RibbonBar& bar, int tab, int language) {
+void RibbonLayout::BuildTab(RibbonBar& bar, const CommandActions& actions, int tab,
+                            Language language) {
   const TextPair& title = tab == Id::kInputTab ? Text::kInputTab : Text::kSoundTab;
-  bar.addTab(title.In(language));
-  BuildMicGroup(bar, tab, language);
-  BuildMusicGroup(bar, tab, language);
-  BuildModeGroup(bar, tab, Id::kGroupLoadMode, Id::kLoadModeFirst, Id::kLoadFile[tab], language);
-  BuildModeGroup(bar, tab, Id::kGroupSaveMode, Id::kSaveModeFirst, Id::kSaveFile[tab], language);
-  BuildModeGroup(bar, tab, Id::kGroupFactoryMode, Id::kFactoryModeFirst, 0, language);
+  bar.AddTab(title.In(language));
+  BuildMicGroup(bar, actions, tab, language);
+  BuildMusicGroup(bar, actions, tab, language);
+  for (int group : {Id::kGroupLoadMode, Id::kGroupSaveMode, Id::kGroupFactoryMode}) {
+    BuildModeGroup(bar, actions, tab, group, language);
+  }
 }
 
-void RibbonLayout::BuildMicGroup(RibbonBar& bar, int tab, int language) {
-  RibbonGroup* group = bar.addGroup(tab, Text::kMicVolGroup.In(language));
-  bar.addButton(group,
-                Make(Id::kMicReadout[tab], Kind::Label,
-                     BuildReadout(Text::kMicPrefix, Text::kMicReadoutBuildSpaces, language)));
-  bar.addSlider(group,
+void RibbonLayout::BuildMicGroup(RibbonBar& bar, const CommandActions& actions, int tab,
+                                 Language language) {
+  RibbonGroup* group = bar.AddGroup(tab, Text::kMicVolGroup.In(language));
+  bar.AddButton(group,
+                Label(Id::kMicReadout[tab],
+                      BuildReadout(Text::kMicPrefix, Text::kMicReadoutBuildSpaces, language)));
+  bar.AddSlider(group,
                 new RibbonStepSlider(Id::kMicSlider[tab], kSliderWidth, kVolumeMin, kVolumeMax));
-  bar.addButton(group, Make(Id::kMicMute[tab], Kind::Check, Text::kMute.In(language)));
-  bar.addButton(group, Make(Id::kFbcCaption[tab], Kind::Label,
-                            WithSpaces(Text::kFbcCaption.In(language), Text::kFbcCaptionSpaces)));
-  bar.addButton(group, Make(Id::kFbcBlank[tab], Kind::Label, QString()))->setEnabled(false);
-  bar.addButton(group, Make(Id::kFbcCheck[tab], Kind::Check,
-                            WithSpaces(Text::kFbcCheck.In(language), Text::kFbcCheckSpaces)));
+  bar.AddButton(group, Show(Id::kMicMute[tab], Kind::Check, actions.Action(Command::MicMute)));
+  bar.AddButton(group, Label(Id::kFbcCaption[tab],
+                             WithSpaces(Text::kFbcCaption.In(language), Text::kFbcCaptionSpaces)));
+  bar.AddButton(group, Label(Id::kFbcBlank[tab], QString()))->setEnabled(false);
+  bar.AddButton(group, Show(Id::kFbcCheck[tab], Kind::Check, actions.Action(Command::Fbc)));
 }
 
-void RibbonLayout::BuildMusicGroup(RibbonBar& bar, int tab, int language) {
-  RibbonGroup* group = bar.addGroup(tab, Text::kMusicVolGroup.In(language));
-  bar.addButton(group,
-                Make(Id::kMusicReadout[tab], Kind::Label,
-                     BuildReadout(Text::kMusicPrefix, Text::kMusicReadoutBuildSpaces, language)));
-  bar.addSlider(group,
+void RibbonLayout::BuildMusicGroup(RibbonBar& bar, const CommandActions& actions, int tab,
+                                   Language language) {
+  RibbonGroup* group = bar.AddGroup(tab, Text::kMusicVolGroup.In(language));
+  bar.AddButton(group,
+                Label(Id::kMusicReadout[tab],
+                      BuildReadout(Text::kMusicPrefix, Text::kMusicReadoutBuildSpaces, language)));
+  bar.AddSlider(group,
                 new RibbonStepSlider(Id::kMusicSlider[tab], kSliderWidth, kVolumeMin, kVolumeMax));
-  bar.addButton(group, Make(Id::kMusicMute[tab], Kind::Check, Text::kMute.In(language)));
+  bar.AddButton(group, Show(Id::kMusicMute[tab], Kind::Check, actions.Action(Command::MusicMute)));
 }
 
 // M1, M2, a spacer that sends M3 and M4 to a second column, then the large file button if any.
-void RibbonLayout::BuildModeGroup(RibbonBar& bar, int tab, int group, int firstId, int largeId,
-                                  int language) {
-  static constexpr TextPair kTitles[] = {Text::kLoadModeGroup, Text::kSaveModeGroup,
-                                         Text::kDefaultModeGroup};
-  RibbonGroup* created = bar.addGroup(tab, kTitles[group - Id::kGroupLoadMode].In(language));
-  for (int mode = 0; mode < Id::kModeCount; ++mode) {
-    if (mode == 2) {
+void RibbonLayout::BuildModeGroup(RibbonBar& bar, const CommandActions& actions, int tab, int group,
+                                  Language language) {
+  struct ModeGroup {
+    TextPair title;
+    ModeCommand command;
+    int firstId;
+  };
+  static constexpr ModeGroup kGroups[] = {
+      {Text::kLoadModeGroup, ModeCommand::Load, Id::kLoadModeFirst},
+      {Text::kSaveModeGroup, ModeCommand::Save, Id::kSaveModeFirst},
+      {Text::kDefaultModeGroup, ModeCommand::Factory, Id::kFactoryModeFirst}};
+  const ModeGroup& mode = kGroups[group - Id::kGroupLoadMode];
+  RibbonGroup* created = bar.AddGroup(tab, mode.title.In(language));
+  for (int index = 0; index < Id::kModeCount; ++index) {
+    if (index == 2) {
       auto* spacer = new QWidget;
       spacer->setFixedHeight(kSpacerHeight);
-      created->addSmall(spacer);
+      created->AddSmall(spacer);
     }
-    bar.addButton(created,
-                  Make(firstId + mode, Kind::Small, QString::fromUtf8(Text::kModeButtons[mode])));
+    bar.AddButton(created,
+                  Show(mode.firstId + index, Kind::Small, actions.ModeAction(mode.command, index)));
   }
-  if (largeId == 0) return;
+  if (group == Id::kGroupFactoryMode) return;
   const bool load = group == Id::kGroupLoadMode;
-  RibbonButton* large = Make(largeId, Kind::Large, (load ? Text::kLoad : Text::kSave).In(language));
-  large->setPicture(RibbonIcons::Make(load ? Icon::Open : Icon::Save, kLargeIcon));
-  bar.addButton(created, large);
+  RibbonButton* large =
+      load ? Show(Id::kLoadFile[tab], Kind::Large, actions.Action(Command::LoadFile))
+           : Show(Id::kSaveFile[tab], Kind::Large, actions.Action(Command::StoreFile));
+  large->SetPicture(RibbonIcons::Make(load ? Icon::Open : Icon::Save, kLargeIcon));
+  bar.AddButton(created, large);
 }
 
-void RibbonLayout::BuildTabRow(RibbonBar& bar, int language) {
+void RibbonLayout::BuildTabRow(RibbonBar& bar, const CommandActions& actions) {
   struct Entry {
     int id;
-    QString text;
+    Command command;
     Icon icon;
   };
-  const Entry entries[] = {
-      {Id::kResetMachine, Text::kResetMachine.In(language), Icon::Reset},
-      {Id::kRemoteLearning, Text::kRemoteLearning.In(language), Icon::Remote},
-      {Id::kLanguage, QString::fromUtf8(Text::kLanguage), Icon::Language},
-      {Id::kAppAbout, QString(), Icon::About},
+  static constexpr Entry kEntries[] = {
+      {Id::kResetMachine, Command::ResetMachine, Icon::Reset},
+      {Id::kRemoteLearning, Command::RemoteLearning, Icon::Remote},
+      {Id::kLanguage, Command::SwitchLanguage, Icon::Language},
+      {Id::kAppAbout, Command::About, Icon::About},
   };
-  for (const Entry& entry : entries) {
-    RibbonButton* element = Make(entry.id, Kind::Small, entry.text);
-    element->setPicture(RibbonIcons::Make(entry.icon, kSmallIcon));
-    bar.addTabRowButton(element);
+  for (const Entry& entry : kEntries) {
+    RibbonButton* element = Show(entry.id, Kind::Small, actions.Action(entry.command));
+    element->SetPicture(RibbonIcons::Make(entry.icon, kSmallIcon));
+    bar.AddTabRowButton(element);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "controllers/CommandActions.h"
 #include "ui/ribbon/RibbonButton.h"
 #include "ui/ribbon/RibbonIds.h"
 #include "ui/ribbon/RibbonPalette.h"
@@ -35,32 +36,32 @@ QString WithSpaces(const char* text, int spaces) {
 
 }  // namespace
 
-RibbonStatusBar::RibbonStatusBar(QWidget* parent)
+RibbonStatusBar::RibbonStatusBar(const CommandActions& actions, QWidget* parent)
     : QStatusBar(parent),
       devicePane_(new StatusBarPane(RibbonId::kDeviceStatusPane, RibbonText::kPaneWidthSpaces,
                                     Qt::AlignLeft, this)),
       modePane_(new StatusBarPane(RibbonId::kModePane, RibbonText::kPaneWidthSpaces,
                                   Qt::AlignHCenter, this)),
       bypass_(new RibbonButton(RibbonId::kEqBypass, RibbonButton::Kind::Check,
-                               RibbonText::kBypass.In(0), this)),
+                               actions.Action(CommandActions::Command::EqBypass), this)),
       resetEq_(new RibbonButton(RibbonId::kEqReset, RibbonButton::Kind::Small,
-                                RibbonText::kResetEq.In(0), this)) {
+                                actions.Action(CommandActions::Command::EqReset), this)) {
   QFont barFont = font();
   barFont.setPixelSize(kFontPixels);
   setFont(barFont);
   setFixedHeight(kHeight);
   setSizeGripEnabled(false);
   setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
-  devicePane_->setText(
+  devicePane_->SetText(
       WithSpaces(RibbonText::kDeviceStatusBuild, RibbonText::kDeviceStatusBuildSpaces));
-  modePane_->setText(WithSpaces(RibbonText::kModeBuild, RibbonText::kModeBuildSpaces));
+  modePane_->SetText(WithSpaces(RibbonText::kModeBuild, RibbonText::kModeBuildSpaces));
   addWidget(devicePane_);
   addWidget(new Separator(this));
   addWidget(modePane_);
   addPermanentWidget(bypass_);
   addPermanentWidget(resetEq_);
-  connect(bypass_, &RibbonButton::clicked, this, [this] { emit command(RibbonId::kEqBypass); });
-  connect(resetEq_, &RibbonButton::clicked, this, [this] { emit command(RibbonId::kEqReset); });
+  bypass_->SetWidthFollowsText(true);
+  resetEq_->SetWidthFollowsText(true);
 }
 
 void RibbonStatusBar::paintEvent(QPaintEvent*) {

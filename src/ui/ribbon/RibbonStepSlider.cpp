@@ -34,7 +34,7 @@ RibbonStepSlider::RibbonStepSlider(int controlId, int width, int minimum, int ma
   setFixedSize(sizeHint());
 }
 
-int RibbonStepSlider::controlId() const {
+int RibbonStepSlider::ControlId() const {
   return property("controlId").toInt();
 }
 
@@ -42,68 +42,68 @@ QSize RibbonStepSlider::sizeHint() const {
   return {width_, kHeight};
 }
 
-void RibbonStepSlider::setPosition(int position) {
+void RibbonStepSlider::SetPosition(int position) {
   const int clamped = std::clamp(position, minimum_, maximum_);
   if (clamped == position_) return;
   position_ = clamped;
   update();
 }
 
-bool RibbonStepSlider::moveTo(int position) {
+bool RibbonStepSlider::MoveTo(int position) {
   const int before = position_;
-  setPosition(position);
+  SetPosition(position);
   return position_ != before;
 }
 
-void RibbonStepSlider::issueCommand() {
-  emit positionCommand(position_);
+void RibbonStepSlider::IssueCommand() {
+  emit PositionCommand(position_);
 }
 
-QRect RibbonStepSlider::trackRect() const {
+QRect RibbonStepSlider::TrackRect() const {
   return {kTrackMargin, (height() - kTrackThickness) / 2, width() - 2 * kTrackMargin,
           kTrackThickness};
 }
 
-int RibbonStepSlider::xOf(int position) const {
-  const QRect track = trackRect();
+int RibbonStepSlider::XOf(int position) const {
+  const QRect track = TrackRect();
   const int span = std::max(1, maximum_ - minimum_);
   return track.left() + (position - minimum_) * (track.width() - 1) / span;
 }
 
-int RibbonStepSlider::positionAt(int x) const {
-  const QRect track = trackRect();
+int RibbonStepSlider::PositionAt(int x) const {
+  const QRect track = TrackRect();
   const int span = maximum_ - minimum_;
   const double fraction = double(x - track.left()) / std::max(1, track.width() - 1);
   return std::clamp(minimum_ + int(std::lround(fraction * span)), minimum_, maximum_);
 }
 
-QRect RibbonStepSlider::thumbRect() const {
-  return {xOf(position_) - kThumbWidth / 2, (height() - kThumbHeight) / 2, kThumbWidth,
+QRect RibbonStepSlider::ThumbRect() const {
+  return {XOf(position_) - kThumbWidth / 2, (height() - kThumbHeight) / 2, kThumbWidth,
           kThumbHeight};
 }
 
 void RibbonStepSlider::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint point = event->position().toPoint();
-  if (thumbRect().contains(point)) {
+  if (ThumbRect().contains(point)) {
     dragging_ = true;
     return;
   }
-  const int target = positionAt(point.x());
+  const int target = PositionAt(point.x());
   const int step = target < position_ ? -1 : (target > position_ ? 1 : 0);
-  moveTo(position_ + step);
-  emit positionCommand(position_);
+  MoveTo(position_ + step);
+  emit PositionCommand(position_);
 }
 
 void RibbonStepSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return;
-  if (moveTo(positionAt(event->position().toPoint().x()))) emit positionCommand(position_);
+  if (MoveTo(PositionAt(event->position().toPoint().x()))) emit PositionCommand(position_);
 }
 
 void RibbonStepSlider::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
-  if (thumbRect().contains(event->position().toPoint())) emit positionCommand(position_);
+  if (ThumbRect().contains(event->position().toPoint())) emit PositionCommand(position_);
 }
 
 // The wheel is the view's: it moves both tabs' sliders together, so it is passed on.
@@ -114,7 +114,7 @@ void RibbonStepSlider::wheelEvent(QWheelEvent* event) {
 void RibbonStepSlider::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF track = QRectF(trackRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF track = QRectF(TrackRect()).adjusted(0.5, 0.5, -0.5, -0.5);
   QPainterPath groove;
   groove.addRoundedRect(track, 2, 2);
   QLinearGradient grooveFill(track.topLeft(), track.bottomLeft());
@@ -122,14 +122,14 @@ void RibbonStepSlider::paintEvent(QPaintEvent*) {
   grooveFill.setColorAt(1, RibbonPalette::kTrackLight);
   painter.fillPath(groove, grooveFill);
   QRectF filled = track;
-  filled.setRight(xOf(position_));
+  filled.setRight(XOf(position_));
   QPainterPath level;
   level.addRoundedRect(filled, 2, 2);
   painter.fillPath(level, RibbonPalette::kTrackFill);
   painter.setPen(RibbonPalette::kTrackDark);
   painter.drawPath(groove);
 
-  const QRectF thumb = QRectF(thumbRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QRectF thumb = QRectF(ThumbRect()).adjusted(0.5, 0.5, -0.5, -0.5);
   const bool lit = isEnabled() && (underMouse() || dragging_);
   QLinearGradient thumbFill(thumb.topLeft(), thumb.bottomLeft());
   thumbFill.setColorAt(0, lit ? RibbonPalette::kHoverTop : RibbonPalette::kThumbTop);

@@ -1,6 +1,6 @@
 // The ribbon's volume slider. A press on the track moves the position exactly one step toward the
 // pointer; dragging the thumb follows the pointer. Every change made by the user is reported with
-// positionCommand(); positions set by the program are not.
+// PositionCommand(); positions set by the program are not.
 #pragma once
 
 #include <QWidget>
@@ -13,21 +13,19 @@ class RibbonStepSlider : public QWidget {
  public:
   RibbonStepSlider(int controlId, int width, int minimum, int maximum, QWidget* parent = nullptr);
 
-  int controlId() const;
-  int position() const { return position_; }
-  int minimum() const { return minimum_; }
-  int maximum() const { return maximum_; }
+  int ControlId() const;
+  int Position() const { return position_; }
   // Moves the thumb without issuing the command; the value is clamped to the range.
-  void setPosition(int position);
+  void SetPosition(int position);
   // Issues the command with the current position, as a wheel notch does after moving the thumb.
-  void issueCommand();
+  void IssueCommand();
 
-  QRect thumbRect() const;
-  QRect trackRect() const;
+  QRect ThumbRect() const;
+  QRect TrackRect() const;
   QSize sizeHint() const override;
 
  signals:
-  void positionCommand(int position);
+  void PositionCommand(int position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,9 +35,9 @@ class RibbonStepSlider : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  int positionAt(int x) const;
-  int xOf(int position) const;
-  bool moveTo(int position);
+  int PositionAt(int x) const;
+  int XOf(int position) const;
+  bool MoveTo(int position);
 
   int minimum_;
   int maximum_;

@@ -17,13 +17,13 @@ StatusBarPane::StatusBarPane(int controlId, int widthInSpaces, Qt::Alignment ali
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void StatusBarPane::setText(const QString& text) {
+void StatusBarPane::SetText(const QString& text) {
   if (text == text_) return;
   text_ = text;
   update();
 }
 
-void StatusBarPane::setTextColour(const QColor& colour) {
+void StatusBarPane::SetTextColour(const QColor& colour) {
   if (colour == colour_) return;
   colour_ = colour;
   update();

@@ -12,10 +12,10 @@ class StatusBarPane : public QWidget {
   StatusBarPane(int controlId, int widthInSpaces, Qt::Alignment alignment,
                 QWidget* parent = nullptr);
 
-  QString text() const { return text_; }
-  void setText(const QString& text);
-  QColor textColour() const { return colour_; }
-  void setTextColour(const QColor& colour);
+  QString Text() const { return text_; }
+  void SetText(const QString& text);
+  QColor TextColour() const { return colour_; }
+  void SetTextColour(const QColor& colour);
 
   QSize sizeHint() const override;
 

@@ -1,9 +1,9 @@
-// What the status bar's two EQ commands need of the channel panel. The panel implements it; while
-// the view holds no panel that does, the two commands are shown disabled.
 #pragma once
 
 namespace v7 {
 
+// What the status bar's two EQ commands need of the channel panel. The panel implements it;
+// while the view holds no panel that does, the two commands are shown disabled.
 class EqCommandTarget {
  public:
   virtual ~EqCommandTarget() = default;

@@ -6,11 +6,11 @@
 #include <QSignalSpy>
 #include <ostream>
 
+#include "controllers/ModeController.h"
 #include "controllers/RecentFileList.h"
 #include "protocol/Commands.h"
 #include "ribbon/RibbonAppFixture.h"
 #include "ui/dialogs/InfoBox.h"
-#include "ui/ribbon/ModeManager.h"
 #include "ui/ribbon/RibbonAppMenu.h"
 #include "ui/ribbon/RibbonButton.h"
 #include "ui/ribbon/RibbonIds.h"
@@ -25,9 +25,9 @@ using Kind = PromptRecord::Kind;
 
 const QString kFilter = QStringLiteral("Mode Files (*.V7M)|*.V7M|");
 
-class ModeManagerTest : public RibbonAppFixture {
+class ModeControllerTest : public RibbonAppFixture {
  protected:
-  ModeManager& modes() { return ribbon->Modes(); }
+  ModeController& modes() { return ribbon->Modes(); }
 
   // A mode file written from the image as it is now.
   QString MakeModeFile(const QString& name) {
@@ -44,10 +44,10 @@ class ModeManagerTest : public RibbonAppFixture {
   }
 };
 
-TEST_F(ModeManagerTest, LoadingWithCleanParametersSendsTheModeWithoutAsking) {
-  Start(true, 1);
+TEST_F(ModeControllerTest, LoadingWithCleanParametersSendsTheModeWithoutAsking) {
+  Start(true, Language::English);
   image().dirty = false;
-  QTest::mouseClick(bar().buttons(32816).first(), Qt::LeftButton);
+  QTest::mouseClick(bar().Buttons(32816).first(), Qt::LeftButton);
   const std::vector<Report> loads = Sent(kCmdLoadMode);
   ASSERT_EQ(loads.size(), 1u);
   EXPECT_EQ(loads[0].bytes[0], 0x02);
@@ -57,8 +57,8 @@ TEST_F(ModeManagerTest, LoadingWithCleanParametersSendsTheModeWithoutAsking) {
   EXPECT_EQ(image().currentMode, 1);
 }
 
-TEST_F(ModeManagerTest, LoadingWithChangedParametersAsksFirst) {
-  Start(true, 1);
+TEST_F(ModeControllerTest, LoadingWithChangedParametersAsksFirst) {
+  Start(true, Language::English);
   image().dirty = true;
   modes().LoadMachineMode(3);
   ASSERT_EQ(prompts.records.size(), 1u);
@@ -68,7 +68,7 @@ TEST_F(ModeManagerTest, LoadingWithChangedParametersAsksFirst) {
   EXPECT_EQ(prompts.records[0].owner, host);
   EXPECT_TRUE(Sent(kCmdLoadMode).empty());
 
-  app->uiLanguage = 0;
+  SetLanguage(Language::Chinese);
   prompts.yesNoAnswers = {true};
   modes().LoadMachineMode(0);
   EXPECT_EQ(prompts.records[1].text, QString::fromUtf8("参数已更改，确定要直接载入模式一?"));
@@ -76,13 +76,13 @@ TEST_F(ModeManagerTest, LoadingWithChangedParametersAsksFirst) {
   EXPECT_EQ(ModesSent(kCmdLoadMode), std::vector<uint8_t>{0});
 }
 
-TEST_F(ModeManagerTest, SavingAModeAsksStoresWaitsAndTells) {
-  Start(true, 1);
+TEST_F(ModeControllerTest, SavingAModeAsksStoresWaitsAndTells) {
+  Start(true, Language::English);
   image().dirty = true;
   image().currentMode = 2;
   prompts.yesNoAnswers = {true};
   const auto before = clock.Requested();
-  QTest::mouseClick(bar().buttons(32819).first(), Qt::LeftButton);
+  QTest::mouseClick(bar().Buttons(32819).first(), Qt::LeftButton);
   ASSERT_EQ(prompts.records.size(), 1u);
   EXPECT_EQ(prompts.records[0].text, QStringLiteral("Are you sure save?"));
   EXPECT_TRUE(prompts.records[0].caption.isEmpty());
@@ -92,9 +92,9 @@ TEST_F(ModeManagerTest, SavingAModeAsksStoresWaitsAndTells) {
   ASSERT_NE(app->ShownInfoBox(), nullptr);
   EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Saving Mode 1 ……"));
   EXPECT_GT(app->ShownInfoBox()->RemainingMilliseconds(), 2000);
-  EXPECT_EQ(ribbon->StatusBar()->modePane()->text(), QStringLiteral("Current Mode:Mode1"));
+  EXPECT_EQ(ribbon->StatusBar()->ModePane()->Text(), QStringLiteral("Current Mode:Mode1"));
 
-  app->uiLanguage = 0;
+  SetLanguage(Language::Chinese);
   prompts.yesNoAnswers = {true};
   modes().SaveMachineMode(3);
   EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("正在储存模式四,请稍等"));
@@ -103,9 +103,9 @@ TEST_F(ModeManagerTest, SavingAModeAsksStoresWaitsAndTells) {
   EXPECT_EQ(ModesSent(kCmdStoreMode), (std::vector<uint8_t>{0, 3}));
 }
 
-TEST_F(ModeManagerTest, FactoryRecallSendsAtOnce) {
-  Start(true, 0);
-  QTest::mouseClick(bar().buttons(32825).first(), Qt::LeftButton);
+TEST_F(ModeControllerTest, FactoryRecallSendsAtOnce) {
+  Start(true, Language::Chinese);
+  QTest::mouseClick(bar().Buttons(32825).first(), Qt::LeftButton);
   const std::vector<Report> recalls = Sent(kCmdFactoryMode);
   ASSERT_EQ(recalls.size(), 1u);
   EXPECT_EQ(recalls[0].bytes[1], 0x06);
@@ -113,8 +113,8 @@ TEST_F(ModeManagerTest, FactoryRecallSendsAtOnce) {
   EXPECT_TRUE(prompts.records.empty());
 }
 
-TEST_F(ModeManagerTest, MachineModeCommandsDoNothingWithoutTheMachine) {
-  Start(false, 0);
+TEST_F(ModeControllerTest, MachineModeCommandsDoNothingWithoutTheMachine) {
+  Start(false, Language::Chinese);
   image().dirty = true;
   modes().LoadMachineMode(1);
   modes().SaveMachineMode(1);
@@ -133,16 +133,16 @@ void PrintTo(const DesignatedCase& test, std::ostream* out) {
   *out << test.fileName << " -> " << test.storedMode;
 }
 
-class DesignatedModeTest : public ModeManagerTest,
+class DesignatedModeTest : public ModeControllerTest,
                            public ::testing::WithParamInterface<DesignatedCase> {};
 
 // After the write sequence the designated mode is stored (commands 3 and 4 with its index).
 TEST_P(DesignatedModeTest, OpeningAFileStoresTheModeItsNameDesignates) {
-  Start(true, 1);
+  Start(true, Language::English);
   const QString path = MakeModeFile(QString::fromUtf8(GetParam().fileName));
   machine.ClearRequests();
   prompts.fileAnswers = {path};
-  QTest::mouseClick(bar().button(Id::kLoadFile[0]), Qt::LeftButton);
+  QTest::mouseClick(bar().Button(Id::kLoadFile[0]), Qt::LeftButton);
   ASSERT_EQ(prompts.OfKind(Kind::OpenFile).size(), 1u);
   EXPECT_EQ(prompts.OfKind(Kind::OpenFile)[0].filter, kFilter);
   const int mode = GetParam().storedMode;
@@ -150,13 +150,13 @@ TEST_P(DesignatedModeTest, OpeningAFileStoresTheModeItsNameDesignates) {
       mode < 0 ? std::vector<uint8_t>{} : std::vector<uint8_t>{uint8_t(mode)};
   EXPECT_EQ(ModesSent(kCmdModePreamble), expected);
   EXPECT_EQ(ModesSent(kCmdStoreMode), expected);
-  EXPECT_EQ(app->pendingModeIndex, -1);
+  EXPECT_EQ(PendingMode(), -1);
   if (mode >= 0) {
     EXPECT_EQ(image().currentMode, mode);
   }
   EXPECT_EQ(app->RecentFiles().Entries().value(0), path);
-  bar().openAppMenu();
-  EXPECT_EQ(bar().appMenu()->recentFiles().value(0), path);
+  bar().OpenAppMenu();
+  EXPECT_EQ(bar().AppMenu()->RecentFiles().value(0), path);
 }
 
 INSTANTIATE_TEST_SUITE_P(FileNames, DesignatedModeTest,
@@ -166,28 +166,28 @@ INSTANTIATE_TEST_SUITE_P(FileNames, DesignatedModeTest,
                                            DesignatedCase{"show.V7M", -1},
                                            DesignatedCase{"m1.v7m", -1}));
 
-TEST_F(ModeManagerTest, FileCommandsAskForTheMachineFirst) {
-  Start(false, 1);
+TEST_F(ModeControllerTest, FileCommandsAskForTheMachineFirst) {
+  Start(false, Language::English);
   prompts.fileAnswers = {folder.filePath(QStringLiteral("never.V7M"))};
   QTest::keyClick(host, Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(prompts.OfKind(Kind::SaveFile).empty());
   EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("never.V7M"))));
   ASSERT_NE(app->ShownInfoBox(), nullptr);
   EXPECT_EQ(app->ShownInfoBox()->Message(), QStringLiteral("Please connect device!"));
-  app->uiLanguage = 0;
+  SetLanguage(Language::Chinese);
   modes().OpenModeFile();
   EXPECT_TRUE(prompts.OfKind(Kind::OpenFile).empty());
   EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("请先连接设备!"));
   EXPECT_LE(app->ShownInfoBox()->RemainingMilliseconds(), 1100);
 }
 
-TEST_F(ModeManagerTest, SavingAFileStoresTheCurrentModeThenWritesIt) {
-  Start(true, 0);
+TEST_F(ModeControllerTest, SavingAFileStoresTheCurrentModeThenWritesIt) {
+  Start(true, Language::Chinese);
   image().currentMode = 3;
   image().dirty = true;
   const QString path = folder.filePath(QStringLiteral("party.V7M"));
   prompts.fileAnswers = {path};
-  QTest::mouseClick(bar().button(Id::kSaveFile[1]), Qt::LeftButton);
+  QTest::mouseClick(bar().Button(Id::kSaveFile[1]), Qt::LeftButton);
   const std::vector<PromptRecord> dialogs = prompts.OfKind(Kind::SaveFile);
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_EQ(dialogs[0].filter, kFilter);
@@ -204,8 +204,8 @@ TEST_F(ModeManagerTest, SavingAFileStoresTheCurrentModeThenWritesIt) {
   EXPECT_TRUE(Sent(kCmdStoreMode).empty());
 }
 
-TEST_F(ModeManagerTest, RecentEntriesThatAreGoneOrNotModeFilesAreRemoved) {
-  Start(true, 1);
+TEST_F(ModeControllerTest, RecentEntriesThatAreGoneOrNotModeFilesAreRemoved) {
+  Start(true, Language::English);
   const QString kept = MakeModeFile(QStringLiteral("kept.V7M"));
   const QString gone = folder.filePath(QStringLiteral("gone.V7M"));
   const QString text = folder.filePath(QStringLiteral("notes.txt"));
@@ -226,17 +226,17 @@ TEST_F(ModeManagerTest, RecentEntriesThatAreGoneOrNotModeFilesAreRemoved) {
   EXPECT_EQ(recent.Entries(), QStringList{kept});
 
   image().fileVersion = u"other";
-  QSignalSpy syncs(app->View(), &MainView::SyncHandled);
-  bar().openAppMenu();
-  QTest::mouseClick(bar().appMenu()->recentButtons().value(0), Qt::LeftButton);
+  QSignalSpy syncs(&app->ConnectionHandling(), &ConnectionController::SyncHandled);
+  bar().OpenAppMenu();
+  QTest::mouseClick(bar().AppMenu()->RecentButtons().value(0), Qt::LeftButton);
   EXPECT_EQ(image().fileVersion, u"Ver1.0.1") << "the file was read";
   EXPECT_EQ(syncs.size(), 1) << "and written to the machine";
   EXPECT_EQ(recent.Entries(), QStringList{kept});
-  EXPECT_EQ(app->pendingModeIndex, -1);
+  EXPECT_EQ(PendingMode(), -1);
 }
 
-TEST_F(ModeManagerTest, RecentEntryChosenWhileDisconnectedStays) {
-  Start(false, 1);
+TEST_F(ModeControllerTest, RecentEntryChosenWhileDisconnectedStays) {
+  Start(false, Language::English);
   const QString path = MakeModeFile(QStringLiteral("m3.V7M"));
   app->RecentFiles().Add(path);
   const std::u16string version = image().fileVersion;
@@ -245,7 +245,7 @@ TEST_F(ModeManagerTest, RecentEntryChosenWhileDisconnectedStays) {
   EXPECT_TRUE(prompts.records.empty());
   EXPECT_EQ(app->RecentFiles().Entries(), QStringList{path});
   EXPECT_EQ(image().fileVersion, u"other") << "nothing is read without the machine";
-  EXPECT_EQ(app->pendingModeIndex, -1);
+  EXPECT_EQ(PendingMode(), -1);
 }
 
 }  // namespace
