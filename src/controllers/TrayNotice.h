@@ -6,8 +6,8 @@
 namespace v7 {
 
 // The notification balloon that reports connections and disconnections. The view decides
-// how long a notice stays (its timer 990) and removes it; an implementation only shows,
-// replaces and removes it and reports a click on it.
+// how long a notice stays and removes it; an implementation only shows, replaces and removes
+// it and reports a click on it.
 class TrayNotice {
  public:
   virtual ~TrayNotice() = default;

@@ -14,8 +14,6 @@ struct TextPair {
   QString In(Language language) const {
     return QString::fromUtf8(language == Language::English ? en : zh);
   }
-  // Transitional: callers still holding the language as a number.
-  QString In(int language) const { return In(static_cast<Language>(language)); }
 };
 
 }  // namespace v7

@@ -16,7 +16,7 @@ struct MachineReadout {
   int protocolVersion = 0;
 };
 
-// The About box (dialog 100). F11 reveals the machine's model and versions and the switch of
+// The About box. F11 reveals the machine's model and versions and the switch of
 // the level-meter polling ("Peak开关").
 class AboutDialog : public QDialog {
   Q_OBJECT

@@ -9,7 +9,7 @@ class QLabel;
 
 namespace v7 {
 
-// The self-closing information box (dialog 344): one short message, gone after its time or
+// The self-closing information box: one short message, gone after its time or
 // when "关闭" is pressed. Deletes itself when closed.
 class InfoBox : public QDialog {
   Q_OBJECT

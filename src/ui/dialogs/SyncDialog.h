@@ -11,7 +11,7 @@ namespace v7 {
 
 class Prompts;
 
-// The synchronisation progress dialog (347): runs modally while a read or write sequence
+// The synchronisation progress dialog: runs modally while a read or write sequence
 // runs, steps its bar every 100 ms and gives up with an error box after 20 s. The
 // completion handling ends it with Finish().
 class SyncDialog : public QDialog {
