@@ -7,8 +7,8 @@ class QWidget;
 namespace v7 {
 
 // The command bar across the top of the main window and the status bar at its bottom, as
-// the shell sees them. The implementation is created as a Qt child of the main window
-// (MainWindow::CreateRibbon), so Qt deletes it with the window.
+// the shell sees them. The application creates the implementation as a Qt child of the main
+// window (MainWindow::SetRibbon places it), so Qt deletes it with the window.
 class MainFrameRibbon {
  public:
   virtual ~MainFrameRibbon() = default;
