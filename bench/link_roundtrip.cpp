@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "protocol/Commands.h"
 #include "link/DeviceLink.h"
+#include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedMachine.h"

@@ -1,6 +1,7 @@
 // Entry point of the benchmarks that draw: a QApplication must exist before any widget.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

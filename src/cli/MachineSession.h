@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "cli/CliContext.h"
+#include "edit/ParameterAccessors.h"
 #include "link/DeviceLink.h"
 #include "link/HidBackend.h"
-#include "edit/ParameterAccessors.h"
 #include "params/ParameterImage.h"
 #include "sim/SimulatedMachine.h"
 #include "sync/SyncCompletion.h"

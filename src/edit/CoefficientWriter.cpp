@@ -1,7 +1,7 @@
 #include "edit/CoefficientWriter.h"
 
-#include "protocol/Protocol.h"
 #include "params/DspCoefficients.h"
+#include "protocol/Protocol.h"
 
 namespace v7 {
 

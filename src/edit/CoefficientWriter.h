@@ -1,7 +1,7 @@
 #pragma once
 
-#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 

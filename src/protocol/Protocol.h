@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <span>
 
-#include "protocol/ReportSink.h"
 #include "params/DspCodec.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 

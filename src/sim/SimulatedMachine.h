@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "protocol/Report.h"
 #include "params/ParameterImage.h"
+#include "protocol/Report.h"
 #include "sim/DelayedTasks.h"
 #include "sim/MachineParameters.h"
 #include "sim/SimulatedInbox.h"

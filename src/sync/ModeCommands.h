@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "link/Clock.h"
-#include "protocol/ReportSink.h"
 #include "params/ParameterImage.h"
+#include "protocol/ReportSink.h"
 
 namespace v7 {
 

@@ -2,10 +2,10 @@
 
 #include <span>
 
-#include "protocol/Commands.h"
-#include "protocol/Protocol.h"
 #include "edit/CoefficientWriter.h"
 #include "edit/ParameterAccessors.h"
+#include "protocol/Commands.h"
+#include "protocol/Protocol.h"
 
 namespace v7 {
 namespace {

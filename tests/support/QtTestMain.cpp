@@ -1,9 +1,11 @@
 // GoogleTest entry point for widget tests: a QApplication must exist before any widget.
-#include <QApplication>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
   ::testing::InitGoogleTest(&argc, argv);

@@ -11,6 +11,7 @@
 #include <span>
 #include <vector>
 
+#include "dsp/EqLimits.h"
 #include "dsp/ResponseMath.h"
 #include "ui/widgets/EqGraphTexts.h"
 
@@ -32,13 +33,6 @@ const std::array<BandPreset, 4> kPresets{{
 }};
 
 constexpr int kDefaultBandCount = 10;
-constexpr float kPresetQ = 1.41f;
-constexpr float kPeqDefaultQ = 1.41f;
-constexpr float kShapedDefaultQ = 0.7f;
-constexpr float kGainLimit = 15.0f;
-constexpr float kMinQ = 0.1f;
-constexpr float kMaxPeqQ = 30.0f;
-constexpr float kMaxShapedQ = 2.0f;
 constexpr float kMaxPeqKeyQ = 10.0f;
 constexpr float kIgnoredQ = 1e-7f;
 constexpr int kPickRadius = 10;
@@ -62,10 +56,6 @@ float ClampToRange(double value, float min, float max) {
     return static_cast<float>(value);
   }
   return static_cast<float>(std::clamp(value, static_cast<double>(min), static_cast<double>(max)));
-}
-
-float MaxQ(FilterType type) {
-  return type == FilterType::Peq ? kMaxPeqQ : kMaxShapedQ;
 }
 
 const BandPreset* FindPreset(int count) {
@@ -103,7 +93,7 @@ void EqGraph::SetBandCount(int n) {
     for (int i = 0; i < count_; ++i) {
       bands_[i].frequency = preset->frequencies[static_cast<std::size_t>(i)];
       bands_[i].type = FilterType::Peq;
-      bands_[i].q = kPresetQ;
+      bands_[i].q = kGraphPresetQ;
     }
   }
   for (int i = 0; i < count_; ++i) {
@@ -124,10 +114,10 @@ void EqGraph::SetBandType(int band, FilterType type) {
   }
   bands_[band].type = FilterTypeFromCode(static_cast<int>(type));
   if (bands_[band].type == FilterType::Peq) {
-    SetBandQ(band, kPeqDefaultQ);
+    SetBandQ(band, kGraphPresetQ);
   } else if (bands_[band].type != FilterType::Off) {
     SetBandGain(band, 0.0f);
-    SetBandQ(band, kShapedDefaultQ);
+    SetBandQ(band, kGraphOtherTypeQ);
   }
   RecomputeBand(band);
 }
@@ -137,7 +127,7 @@ void EqGraph::SetBandGain(int band, float gain) {
     return;
   }
   EqGraphBand& b = bands_[band];
-  b.gain = HasGain(b.type) ? std::clamp(gain, -kGainLimit, kGainLimit) : 0.0f;
+  b.gain = LimitEqGain(b.type, gain);
   RecomputeBand(band);
 }
 
@@ -146,15 +136,15 @@ void EqGraph::SetBandQ(int band, float q) {
     return;
   }
   EqGraphBand& b = bands_[band];
-  b.q = std::clamp(q, kMinQ, MaxQ(b.type));
+  b.q = LimitEqQ(b.type, q);
   RecomputeBand(band);
 }
 
 void EqGraph::ResetView() {
   renderer_.InvalidateBackground();
   for (int i = 0; i < count_; ++i) {
-    bands_[i].gainMin = -kGainLimit;
-    bands_[i].gainMax = kGainLimit;
+    bands_[i].gainMin = kEqMinGainDb;
+    bands_[i].gainMax = kEqMaxGainDb;
   }
   update();
 }
@@ -309,7 +299,7 @@ void EqGraph::DragSelectedQ(QPoint hit) {
       b.type == FilterType::Peq ? kPeqQPixelsPerUnit : kShapedQPixelsPerUnit;
   const double q = b.q + (hit.x() - gesture_.grabX) / pixelsPerUnit;
   b.q = static_cast<float>(
-      std::clamp(q, static_cast<double>(kMinQ), static_cast<double>(MaxQ(b.type))));
+      std::clamp(q, static_cast<double>(kEqMinQ), static_cast<double>(MaxEqQ(b.type))));
   gesture_.grabX = hit.x();
   ComputeBandCurve(b);
   NotifyBandChanged(selected_);
@@ -444,9 +434,9 @@ bool EqGraph::StepGain(EqGraphBand& band, double step) const {
 
 // The keys stop at Q 10 for PEQ (2 otherwise) but never pull a larger Q down to it.
 void EqGraph::StepQ(EqGraphBand& band, double step) const {
-  const float keyLimit = band.type == FilterType::Peq ? kMaxPeqKeyQ : kMaxShapedQ;
+  const float keyLimit = band.type == FilterType::Peq ? kMaxPeqKeyQ : kEqMaxOtherQ;
   const double upper = std::max(keyLimit, band.q);
-  band.q = static_cast<float>(std::clamp(band.q + step, static_cast<double>(kMinQ), upper));
+  band.q = static_cast<float>(std::clamp(band.q + step, static_cast<double>(kEqMinQ), upper));
 }
 
 void EqGraph::FinishFineStep(int band) {
