@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "ui/dialogs/DialogStyle.h"
 #include "ui/dialogs/DialogUnits.h"
@@ -57,6 +58,9 @@ AboutDialog::AboutDialog(const MachineReadout& readout, bool meterPollEnabled, Q
   peakSwitch_ = new QCheckBox(QString::fromUtf8(kPeakSwitch), this);
   SetControlId(peakSwitch_, kPeakSwitchId);
   peakSwitch_->setGeometry(DluRect(42, 87, 45, 10));
+  // The dialog-unit width is too narrow for the CJK glyphs of this face; never clip the text.
+  peakSwitch_->resize(std::max(peakSwitch_->width(), peakSwitch_->sizeHint().width()),
+                      peakSwitch_->height());
   peakSwitch_->setChecked(meterPollEnabled);
   peakSwitch_->hide();
   connect(peakSwitch_, &QCheckBox::toggled, this, &AboutDialog::MeterPollChanged);
