@@ -41,8 +41,10 @@ void DelayedTasks::Run() {
     const auto next =
         std::min_element(tasks_.begin(), tasks_.end(),
                          [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
-    if (next->second.due > std::chrono::steady_clock::now()) {
-      changed_.wait_until(lock, next->second.due);
+    // A copy: a cancel or the destructor may free the task while this waits for it.
+    const TimePoint due = next->second.due;
+    if (due > std::chrono::steady_clock::now()) {
+      changed_.wait_until(lock, due);
       continue;
     }
     std::function<void()> run = std::move(next->second.run);

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
+#include <atomic>
 #include <chrono>
 #include <future>
+#include <thread>
 
 #include "link/DeviceLink.h"
 #include "params/DspFieldTable.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/RecordingObserver.h"
+#include "sim/DelayedTasks.h"
 #include "sim/SimulatedBackend.h"
 #include "sim/SimulatedHotplugMonitor.h"
 #include "sim/SimulatedMachine.h"
@@ -229,6 +232,23 @@ TEST_F(SimulatedMachineTest, VanishesMidSequence) {
   EXPECT_FALSE(machine.IsPresent());
   EXPECT_EQ(handle->Write(BuildCommand(kCmdGetMode, {}).bytes.data(), kReportSize), -1);
   EXPECT_EQ(machine.RequestCodes(), (std::vector<uint8_t>{kCmdGetModel, kCmdGetMcuVersion}));
+}
+
+// The worker waits for the earliest task while a cancel or the destructor may free it: the
+// wait must not read the task again on waking (AddressSanitizer sees it if it does).
+TEST(DelayedTasksTest, ATaskCancelledWhileAwaitedIsDroppedSafely) {
+  std::atomic<int> runs{0};
+  {
+    DelayedTasks tasks;
+    const int id = tasks.Schedule(200ms, [&runs] { ++runs; });
+    std::this_thread::sleep_for(20ms);
+    tasks.Cancel(id);
+    tasks.Schedule(30ms, [&runs] { runs += 10; });
+    std::this_thread::sleep_for(250ms);
+    tasks.Schedule(200ms, [&runs] { ++runs; });
+    std::this_thread::sleep_for(20ms);
+  }  // destroyed while its worker waits for the last task
+  EXPECT_EQ(runs, 10);
 }
 
 TEST(SimulatedHotplugMonitorTest, WakesItsFileDescriptor) {
