@@ -212,12 +212,12 @@ void Application::StoreMode(int mode) {
 }
 
 bool Application::WriteModeFileReporting(const QString& path) {
-  PromptingFileErrors errors(Prompt(), mainWindow_.get());
+  PromptingFileErrors errors(Prompt(), mainWindow_.get(), language_);
   return WriteModeFile(Image(), path.toStdString(), errors);
 }
 
 bool Application::ReadModeFileReporting(const QString& path) {
-  PromptingFileErrors errors(Prompt(), mainWindow_.get());
+  PromptingFileErrors errors(Prompt(), mainWindow_.get(), language_);
   return ReadModeFile(Image(), path.toStdString(), errors);
 }
 

@@ -1,8 +1,7 @@
 #include "cli/CliContext.h"
 
-#include <cstring>
-
 #include "cli/CliText.h"
+#include "files/AtomicFile.h"
 
 namespace v7 {
 
@@ -17,7 +16,8 @@ int PrintUsage(CliContext& context, std::string_view command) {
 
 int PrintFileError(CliContext& context, std::string_view action, const std::string& path,
                    int errorCode) {
-  context.err.Error("cannot " + std::string(action) + " " + path + ": " + std::strerror(errorCode));
+  context.err.Error("cannot " + std::string(action) + " " + path + ": " +
+                    FileErrorReason(errorCode));
   return kExitFailure;
 }
 

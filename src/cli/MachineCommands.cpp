@@ -127,7 +127,9 @@ int RunRestore(CliContext& context, CommandArgs args) {
   const FileResult read = ReadFileBytes(path, kModeFileBytes, bytes);
   if (!read.ok) return PrintFileError(context, "read", path, read.errorCode);
   return WithMachine(context, [&](MachineSession& session) {
-    DecodeModeFile(bytes, session.Image());
+    for (const LimitedValue& v : DecodeModeFile(bytes, session.Image()))
+      context.err.Error(path + ": " + std::string(v.name) + " " + std::to_string(v.given) +
+                        " is beyond what the machine takes; sending " + std::to_string(v.limited));
     return session.Synchronise(SyncKind::kWrite, DesignatedModeOfFileName(path));
   });
 }

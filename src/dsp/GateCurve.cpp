@@ -28,8 +28,12 @@ constexpr int kTableLevels = 33;
 constexpr double kTableStepDb = 3.0;
 constexpr double kUnityGain = 8388608.0;  // 2^23, 1.0 in 5.23 fixed point
 
+// Rounded half away from zero and held inside int; NaN, which has no pixel, gives 0.
 int RoundHalfAway(double v) {
-  return static_cast<int>(std::lround(v));
+  if (std::isnan(v)) return 0;
+  constexpr double kMin = std::numeric_limits<int>::min();
+  constexpr double kMax = std::numeric_limits<int>::max();
+  return static_cast<int>(std::lround(std::clamp(v, kMin, kMax)));
 }
 
 void StoreBigEndian32(uint8_t* out, int32_t value) {
@@ -67,8 +71,16 @@ double QuantisedGainDb(double outputDb, double inputDb) {
 
 int32_t GainWord(double gainDb) {
   const double word = std::trunc(std::pow(10.0, gainDb / 20.0) * kUnityGain);
-  // A loaded record can describe any curve; keep the word representable.
+  // A loaded record can describe any curve; keep the word representable (NaN: silence).
+  if (!(word > 0.0)) return 0;
   return static_cast<int32_t>(std::min(word, double{std::numeric_limits<int32_t>::max()}));
+}
+
+// Pixels per dB of a plot axis; an axis with no room for its span counts as a single pixel
+// per dB, so the conversions still divide by something.
+double PixelsPerDb(int clientExtent, int insets, double spanDb) {
+  const double pixels = static_cast<double>(clientExtent) - insets;
+  return pixels > 0.0 ? pixels / spanDb : 1.0 / spanDb;
 }
 
 double SegmentOutput(double level, double in0, double in1, double out0, double out1) {
@@ -84,11 +96,11 @@ GateCurve::GateCurve(int clientWidth, int clientHeight)
 }
 
 double GateCurve::PixelsPerInputDb() const {
-  return (clientWidth_ - kPlotLeft - kPlotRightInset) / kInputSpanDb;
+  return PixelsPerDb(clientWidth_, kPlotLeft + kPlotRightInset, kInputSpanDb);
 }
 
 double GateCurve::PixelsPerOutputDb() const {
-  return (clientHeight_ - kPlotTop - kPlotBottomInset) / kOutputSpanDb;
+  return PixelsPerDb(clientHeight_, kPlotTop + kPlotBottomInset, kOutputSpanDb);
 }
 
 int GateCurve::XOfInputLevel(double levelDb) const {
@@ -100,11 +112,11 @@ int GateCurve::YOfOutputLevel(double levelDb) const {
 }
 
 double GateCurve::InputLevelAt(int x) const {
-  return (x - kPlotLeft) / PixelsPerInputDb() + kInputMinDb;
+  return (static_cast<double>(x) - kPlotLeft) / PixelsPerInputDb() + kInputMinDb;
 }
 
 double GateCurve::OutputLevelAt(int y) const {
-  return kOutputMaxDb - (y - kPlotTop) / PixelsPerOutputDb();
+  return kOutputMaxDb - (static_cast<double>(y) - kPlotTop) / PixelsPerOutputDb();
 }
 
 void GateCurve::BuildGateCurve(double thresholdDb) {

@@ -45,11 +45,15 @@ class GateCurve {
   void ResetCurve();
 
   // Fills the 34 big-endian gain words; levels the curve does not cover keep their bytes.
+  // A gain too large for a word is its maximum; a curve with no defined gain gives 0.
   void ComputeGainTable(Table table) const;
   // Writes x and y of each point as big-endian 16-bit values; the caller clears the record.
   void SavePoints(Record record) const;
   void LoadPoints(ConstRecord record);
 
+  // Conversions between pixels and dB, total for any int and any double: a level too far out
+  // for an int gives INT_MIN or INT_MAX, NaN gives pixel 0. A plot too small for its insets
+  // (zero height, say) is taken as one pixel per axis span, so nothing divides by zero.
   double InputLevelAt(int x) const;
   double OutputLevelAt(int y) const;
   int XOfInputLevel(double levelDb) const;

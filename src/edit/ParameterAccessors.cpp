@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <vector>
 
 #include "edit/CoefficientWriter.h"
 #include "params/DspFieldTable.h"
@@ -219,6 +220,9 @@ bool ParameterAccessors::ApplyRemoteKeys() {
 bool ParameterAccessors::SendDspField(int address) {
   const DspField* field = FindDspField(address);
   if (field == nullptr) return false;
+  // The image keeps what the machine was sent, so a value no word can carry is limited first.
+  std::vector<LimitedValue> limited;
+  LimitDspField(image_.dsp, *field, limited);
   const DspFieldBytes words = EncodeDspField(image_.dsp, *field);
   return Sent(WriteDspParam(
       sink_, address,

@@ -76,7 +76,8 @@ class ParameterAccessors {
   // --- remote keys ---
   bool ApplyRemoteKeys();  // command 99 with the 16 table bytes
 
-  // Sends the DSP words of the field at this word address as the image holds them.
+  // Sends the DSP words of the field at this word address as the image holds them, after
+  // limiting the field in the image to its wire range (every setter above goes through here).
   bool SendDspField(int address);
 
   const ParameterImage& Image() const { return image_; }

@@ -21,6 +21,7 @@ bool WriteGateThreshold(ParameterAccessors& accessors, int page, int thresholdDb
 
 bool WriteParameter(ParameterAccessors& accessors, ParameterId id, int value) {
   const ParameterEntry& entry = ParameterOf(id);
+  value = LimitToWire(entry, value);
   switch (id) {
     case ParameterId::kMicVolume:
       return accessors.SetMicVolume(value);

@@ -7,7 +7,8 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace v7 {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 constexpr int kTempNameAttempts = 16;
 constexpr size_t kTempNameStemBytes = 200;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the user's umask
+constexpr int kMaxLinkHops = 40;       // the system's own limit before ELOOP
 
 FileResult Failure(int error) {
   return {false, error};
@@ -26,12 +28,33 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A link is replaced by writing to the file it names, not by clobbering the link itself.
-std::string ResolveTarget(const std::string& path) {
-  struct stat st {};
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+// Where a link points, read relative to the link's own folder when it is relative.
+// False (errno set) when the link cannot be read.
+bool ReadLinkTarget(const std::string& link, std::string& target) {
+  std::vector<char> buffer(PATH_MAX);
+  const ssize_t n = readlink(link.c_str(), buffer.data(), buffer.size());
+  if (n < 0) return false;
+  if (static_cast<size_t>(n) >= buffer.size()) {
+    errno = ENAMETOOLONG;
+    return false;
+  }
+  const std::string text(buffer.data(), static_cast<size_t>(n));
+  target = !text.empty() && text.front() == '/' ? text : FolderOf(link) + "/" + text;
+  return true;
+}
+
+// A link is replaced by writing to the file it names, not by clobbering the link itself;
+// that file need not exist yet. Chains are followed as far as the system itself would.
+bool ResolveTarget(const std::string& path, std::string& target) {
+  target = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st {};
+    if (lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    const std::string link = target;
+    if (!ReadLinkTarget(link, target)) return false;
+  }
+  errno = ELOOP;
+  return false;
 }
 
 // Opens a fresh, exclusive temporary file in the target's folder; names never collide
@@ -115,8 +138,13 @@ void CloseReadOnly(int fd) {
 
 }  // namespace
 
+std::string FileErrorReason(int errorCode) {
+  return IsNotRegularFileError(errorCode) ? "not a regular file" : std::strerror(errorCode);
+}
+
 FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
-  const std::string target = ResolveTarget(path);
+  std::string target;
+  if (!ResolveTarget(path, target)) return Failure(errno);
   if (const int protection = ProtectionError(target); protection != 0) return Failure(protection);
   std::string tempPath;
   const int fd = OpenTempBeside(target, tempPath);
@@ -143,7 +171,8 @@ FileResult WriteFileAtomically(const std::string& path, std::span<const uint8_t>
 
 FileResult ReadFileBytes(const std::string& path, size_t maxBytes, std::vector<uint8_t>& out) {
   out.clear();
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO waits for a writer before fstat could refuse it.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return Failure(errno);
   struct stat st {};
   int error = 0;
@@ -151,6 +180,8 @@ FileResult ReadFileBytes(const std::string& path, size_t maxBytes, std::vector<u
     error = errno;
   else if (S_ISDIR(st.st_mode))
     error = EISDIR;
+  else if (!S_ISREG(st.st_mode))
+    error = kNotRegularFileError;
   else if (!ReadUpTo(fd, maxBytes, out))
     error = errno;
   CloseReadOnly(fd);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <type_traits>
-#include <vector>
 
 #include "files/AsciiCase.h"
 #include "files/AtomicFile.h"
@@ -115,8 +114,8 @@ ModeFileBytes EncodeModeFile(const ParameterImage& image) {
   return out;
 }
 
-void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
-  if (bytes.size() < kModeFileVersionBytes) return;
+std::vector<LimitedValue> DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
+  if (bytes.size() < kModeFileVersionBytes) return {};
   image.fileVersion = GetVersion(bytes.data());
   const bool current = IsCurrentVersion(image.fileVersion);
   size_t offset = kModeFileHeaderBytes;
@@ -133,6 +132,7 @@ void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image) {
     }
     offset += size;
   });
+  return LimitToWireRanges(image.dsp);
 }
 
 std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes) {
@@ -166,11 +166,9 @@ bool WriteModeFile(const ParameterImage& image, const std::string& path,
 
 bool ReadModeFile(ParameterImage& image, const std::string& path, FileErrorObserver& observer) {
   std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(path, kModeFileBytes, bytes).ok) {
-    observer.OnFileError(kFileErrorCaption, FileReadErrorText(path));
-    return false;
-  }
-  DecodeModeFile(bytes, image);
+  if (!ReadFileReporting(path, kModeFileBytes, bytes, observer)) return false;
+  const std::vector<LimitedValue> limited = DecodeModeFile(bytes, image);
+  if (!limited.empty()) observer.OnValuesLimited(path, limited);
   return true;
 }
 

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "files/FileErrorObserver.h"
+#include "params/DspFieldTable.h"
 #include "params/ParameterImage.h"
 
 namespace v7 {
@@ -41,15 +43,17 @@ ModeFileBytes EncodeModeFile(const ParameterImage& image);
 // Applies a file's bytes to the image. Fields that do not lie wholly inside the bytes keep
 // their values. The settings and remote keys are read past but not applied; musicMute is
 // not stored; fbcBypass is applied only when the file's tag is "Ver1.0.1" (any case).
-void DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image);
+// A DSP field no machine could hold is limited to its wire range; those fields are returned.
+std::vector<LimitedValue> DecodeModeFile(std::span<const uint8_t> bytes, ParameterImage& image);
 
 // Writes the image to the path atomically (an existing file is never left half written).
 // On failure the observer hears the writer's message and false is returned.
 bool WriteModeFile(const ParameterImage& image, const std::string& path,
                    FileErrorObserver& observer);
 
-// Reads the file into the image; a file that cannot be opened leaves the image untouched,
-// tells the observer and returns false.
+// Reads the file into the image; a file that cannot be opened, or is not a regular file,
+// leaves the image untouched, tells the observer and returns false. Fields that had to be
+// limited are told to the observer too; the file is still loaded.
 bool ReadModeFile(ParameterImage& image, const std::string& path, FileErrorObserver& observer);
 
 }  // namespace v7

@@ -21,10 +21,7 @@ bool ReadRemoteFile(RemoteKeyTable& table, const std::string& chosenPath,
                     FileErrorObserver& observer) {
   const std::string path = WithRemoteExtension(chosenPath);
   std::vector<uint8_t> bytes;
-  if (!ReadFileBytes(path, table.size(), bytes).ok) {
-    observer.OnFileError(kFileErrorCaption, FileReadErrorText(path));
-    return false;
-  }
+  if (!ReadFileReporting(path, table.size(), bytes, observer)) return false;
   std::copy(bytes.begin(), bytes.end(), table.begin());
   return true;
 }

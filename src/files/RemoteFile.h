@@ -15,7 +15,7 @@ bool WriteRemoteFile(const RemoteKeyTable& table, const std::string& chosenPath,
                      FileErrorObserver& observer);
 
 // A short file replaces only the bytes it has; the rest of the table keeps its values. A file
-// that cannot be opened changes nothing and the observer hears the reader's message.
+// that cannot be opened, or is not a regular file, changes nothing and the observer hears why.
 bool ReadRemoteFile(RemoteKeyTable& table, const std::string& chosenPath,
                     FileErrorObserver& observer);
 

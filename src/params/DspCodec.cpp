@@ -9,8 +9,10 @@ namespace {
 
 constexpr uint8_t kUnityMarkerByte = 0x80;  // second byte of a unity word
 
+// A linear gain is never negative; NaN (no gain at all) gives silence.
 DspWord ScaleToDspWord(double linear) {
   const double scaled = std::trunc(linear * kDspUnityScale);
+  if (!(scaled > 0.0)) return 0;
   const double max = std::numeric_limits<DspWord>::max();
   return static_cast<DspWord>(std::min(scaled, max));
 }

@@ -14,13 +14,14 @@ inline constexpr DspWord kDspUnity = 0x00800000;  // 1.0
 inline constexpr double kDspUnityScale = 8388608.0;
 inline constexpr int kDspWordBytes = 4;
 
-// Gain coding: trunc(10^(dB/20) * 2^23); gains too large for the word are clamped to its maximum.
+// Gain coding: trunc(10^(dB/20) * 2^23); gains too large for the word (+inf too) are clamped
+// to its maximum. -inf and NaN, which are no gain at all, give 0 (silence).
 DspWord GainToDspWord(double dB);
 // Whole dB, rounded half away from zero. Words of zero or less (no valid gain) decode as the
 // smallest positive word would.
 int DspWordToGain(DspWord word);
 
-// The echo ratio's coding in tenths of a dB.
+// The echo ratio's coding in tenths of a dB. Any int is fine: the word saturates as above.
 DspWord TenthsToDspWord(int tenths);
 int DspWordToTenths(DspWord word);
 
@@ -55,7 +56,8 @@ struct EqBandSettings {
 inline constexpr int kEqBandBytes = 7;
 using EqBand = std::array<uint8_t, kEqBandBytes>;
 
-// Gains are clamped to +-15 dB; frequency, Q code and type to what their fields can hold.
+// Gains are clamped to +-15 dB (NaN is taken as 0 dB); frequency, Q code and type to what
+// their fields can hold (a NaN or non-positive Q gives code 0).
 EqBand EncodeEqBand(const EqBandSettings& band);
 EqBandSettings DecodeEqBand(const uint8_t* record);
 uint16_t EqGainCode(float gainDb);

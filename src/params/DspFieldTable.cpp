@@ -51,6 +51,53 @@ std::array<DspWord, 2> WordsOf(const DspParams& params, const DspField& field) {
   return {};
 }
 
+struct MemberName {
+  int32_t DspParams::*member;
+  std::string_view name;
+};
+
+constexpr std::array<MemberName, 25> kMemberNames = {{
+    {&P::centerVolume, "centerVolume"},
+    {&P::subVolume, "subVolume"},
+    {&P::mainVolume, "mainVolume"},
+    {&P::micVolume, "micVolume"},
+    {&P::musicVolume, "musicVolume"},
+    {&P::centerMic, "centerMic"},
+    {&P::centerMusic, "centerMusic"},
+    {&P::subMic, "subMic"},
+    {&P::subMusic, "subMusic"},
+    {&P::mainMic, "mainMic"},
+    {&P::mainMusic, "mainMusic"},
+    {&P::micMute, "micMute"},
+    {&P::musicMute, "musicMute"},
+    {&P::micEqBypass, "micEqBypass"},
+    {&P::musicEqBypass, "musicEqBypass"},
+    {&P::centerEqBypass, "centerEqBypass"},
+    {&P::subEqBypass, "subEqBypass"},
+    {&P::mainEqBypass, "mainEqBypass"},
+    {&P::echoEqBypass, "echoEqBypass"},
+    {&P::fbcBypass, "fbcBypass"},
+    {&P::echoTime, "echoTime"},
+    {&P::echoVolume, "echoVolume"},
+    {&P::echoRatio, "echoRatio"},
+    {&P::musicDynamicsSwitch, "musicDynamicsSwitch"},
+    {&P::micDynamicsSwitch, "micDynamicsSwitch"},
+}};
+
+bool IsSwitch(DspCoding coding) {
+  return coding == DspCoding::kMute || coding == DspCoding::kSelector ||
+         coding == DspCoding::kInvertedSelector;
+}
+
+void LimitMember(DspParams& params, const DspField& field, int32_t DspParams::*member,
+                 std::vector<LimitedValue>& limited) {
+  const int32_t given = params.*member;
+  const int32_t sent = LimitToWireRange(field, given);
+  if (sent == given) return;
+  params.*member = sent;
+  limited.push_back({DspMemberName(member), given, sent});
+}
+
 int32_t DecodeFirst(DspCoding coding, DspWord word) {
   switch (coding) {
     case DspCoding::kGain:
@@ -84,6 +131,44 @@ const DspField* FindDspField(int address) {
   const auto it = std::find_if(kFields.begin(), kFields.end(),
                                [address](const DspField& f) { return f.address == address; });
   return it == kFields.end() ? nullptr : &*it;
+}
+
+ParameterRange WireRangeOf(const DspField& field) {
+  switch (field.coding) {
+    case DspCoding::kGain:
+      return kGainWireRange;
+    case DspCoding::kTenths:
+      return kTenthsWireRange;
+    case DspCoding::kRaw:
+      return kEchoTimeWireRange;
+    case DspCoding::kMute:
+    case DspCoding::kSelector:
+    case DspCoding::kInvertedSelector:
+      break;
+  }
+  return kSwitchWireRange;
+}
+
+int32_t LimitToWireRange(const DspField& field, int32_t value) {
+  if (IsSwitch(field.coding)) return value == 0 ? 0 : 1;
+  return WireRangeOf(field).Limit(value);
+}
+
+void LimitDspField(DspParams& params, const DspField& field, std::vector<LimitedValue>& limited) {
+  LimitMember(params, field, field.first, limited);
+  if (field.second) LimitMember(params, field, field.second, limited);
+}
+
+std::vector<LimitedValue> LimitToWireRanges(DspParams& params) {
+  std::vector<LimitedValue> limited;
+  for (const DspField& field : kFields) LimitDspField(params, field, limited);
+  return limited;
+}
+
+std::string_view DspMemberName(int32_t DspParams::*member) {
+  const auto it = std::find_if(kMemberNames.begin(), kMemberNames.end(),
+                               [member](const MemberName& m) { return m.member == member; });
+  return it == kMemberNames.end() ? std::string_view() : it->name;
 }
 
 DspFieldBytes EncodeDspField(const DspParams& params, const DspField& field) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dsp/GateCurve.h"
+#include "params/DspFieldTable.h"
 
 namespace v7 {
 namespace {
@@ -21,6 +22,11 @@ constexpr ParameterRange kRatioRange = {0, 99};
 constexpr ParameterRange kSensitivityRange = {20, 60};
 constexpr ParameterRange kGateThresholdRange = {-88, -20};
 
+// A mic-sub value is one byte; a gate threshold becomes a curve the gate's plot can hold.
+constexpr ParameterRange kByteWireRange = {0, 255};
+constexpr ParameterRange kGateWireRange = {static_cast<int>(GateCurve::kMinThresholdDb),
+                                           static_cast<int>(GateCurve::kMaxThresholdDb)};
+
 constexpr DspParams kStartupDsp{};
 constexpr int kGateResetThreshold = static_cast<int>(GateCurve::kResetThresholdDb);
 
@@ -29,17 +35,19 @@ using Id = ParameterId;
 using Unit = ParameterUnit;
 
 constexpr ParameterEntry Dsp(Id id, std::string_view name, int32_t P::*field, Unit unit,
-                             ParameterRange range, OutOfRange outOfRange = OutOfRange::kRefused) {
-  return {id, name, {ImageField::Kind::kDsp, field}, unit, range, outOfRange, kStartupDsp.*field};
+                             ParameterRange range, ParameterRange wire,
+                             OutOfRange outOfRange = OutOfRange::kRefused) {
+  return {
+      id, name, {ImageField::Kind::kDsp, field}, unit, range, wire, outOfRange, kStartupDsp.*field};
 }
 constexpr ParameterEntry Master(Id id, std::string_view name, int32_t P::*field) {
-  return Dsp(id, name, field, Unit::kDecibel, kMasterVolumeRange);
+  return Dsp(id, name, field, Unit::kDecibel, kMasterVolumeRange, kGainWireRange);
 }
 constexpr ParameterEntry Gain(Id id, std::string_view name, int32_t P::*field) {
-  return Dsp(id, name, field, Unit::kDecibel, kVolumeRange);
+  return Dsp(id, name, field, Unit::kDecibel, kVolumeRange, kGainWireRange);
 }
 constexpr ParameterEntry Switch(Id id, std::string_view name, int32_t P::*field) {
-  return Dsp(id, name, field, Unit::kSwitch, kSwitchRange);
+  return Dsp(id, name, field, Unit::kSwitch, kSwitchRange, kSwitchWireRange);
 }
 // The machine supplies these; the program has no start-up value of its own.
 constexpr ParameterEntry AutoSub(Id id, std::string_view name, int byte, ParameterRange range) {
@@ -48,6 +56,7 @@ constexpr ParameterEntry AutoSub(Id id, std::string_view name, int byte, Paramet
           {ImageField::Kind::kAutoSub, nullptr, byte},
           Unit::kMachineUnits,
           range,
+          kByteWireRange,
           OutOfRange::kRefused,
           std::nullopt};
 }
@@ -57,6 +66,7 @@ constexpr ParameterEntry Gate(Id id, std::string_view name, int page) {
           {ImageField::Kind::kGate, nullptr, page},
           Unit::kDecibel,
           kGateThresholdRange,
+          kGateWireRange,
           OutOfRange::kRefused,
           kGateResetThreshold};
 }
@@ -74,9 +84,10 @@ constexpr std::array<ParameterEntry, 28> kCatalogue = {{
     Gain(Id::kSubMic, "sub-mic", &P::subMic),
     Gain(Id::kSubMusic, "sub-music", &P::subMusic),
     Gain(Id::kEchoVolume, "echo-volume", &P::echoVolume),
-    Dsp(Id::kEchoRatio, "echo-ratio", &P::echoRatio, Unit::kTenthDecibel, kEchoRatioRange),
+    Dsp(Id::kEchoRatio, "echo-ratio", &P::echoRatio, Unit::kTenthDecibel, kEchoRatioRange,
+        kTenthsWireRange),
     Dsp(Id::kEchoTime, "echo-time", &P::echoTime, Unit::kSamples, kEchoTimeRange,
-        OutOfRange::kClamped),
+        kEchoTimeWireRange, OutOfRange::kClamped),
     Switch(Id::kMicMute, "mic-mute", &P::micMute),
     Switch(Id::kMusicMute, "music-mute", &P::musicMute),
     Switch(Id::kFbcBypass, "fbc-bypass", &P::fbcBypass),
@@ -130,6 +141,11 @@ int ReadParameter(const ParameterImage& image, const ParameterEntry& entry) {
                                                          : image.musicDynamicsRecord);
   }
   return 0;
+}
+
+int LimitToWire(const ParameterEntry& entry, int value) {
+  if (entry.unit == ParameterUnit::kSwitch) return value == 0 ? 0 : 1;
+  return entry.wire.Limit(value);
 }
 
 }  // namespace v7

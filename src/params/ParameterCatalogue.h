@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "params/ParameterImage.h"
+#include "params/ParameterRange.h"
 
 namespace v7 {
 
@@ -53,13 +54,6 @@ enum class ParameterUnit {
 // (as the echo-time slider's are by the accessor).
 enum class OutOfRange { kRefused, kClamped };
 
-struct ParameterRange {
-  int min;
-  int max;
-
-  constexpr bool Contains(int value) const { return value >= min && value <= max; }
-};
-
 // Where a parameter lives in the image: a DSP field, a byte of the mic-controlled subwoofer,
 // or the noise gate of a page (held as its point record).
 struct ImageField {
@@ -75,6 +69,9 @@ struct ParameterEntry {
   ImageField field;
   ParameterUnit unit;
   ParameterRange range;  // what the program's controls allow
+  // What the machine's field can take (wider than `range`): every value is limited to it
+  // before it is sent.
+  ParameterRange wire;
   OutOfRange outOfRange;
   std::optional<int> defaultValue;  // the start-up value, where the program has one
 };
@@ -86,5 +83,9 @@ const ParameterEntry& ParameterOf(ParameterId id);
 // The parameter's value as the image holds it; a gate whose record was never written reads as
 // its reset threshold, and a gate threshold is rounded to whole dB.
 int ReadParameter(const ParameterImage& image, const ParameterEntry& entry);
+
+// The value that is sent for `value`: a switch is on for any value but 0, anything else is
+// clamped to the entry's wire range.
+int LimitToWire(const ParameterEntry& entry, int value);
 
 }  // namespace v7

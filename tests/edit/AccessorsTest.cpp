@@ -57,6 +57,36 @@ TEST_F(ParameterAccessorsTest, EchoTimeIsClampedToOneAnd7300) {
   }
 }
 
+// Whatever the image holds, a DSP field leaves limited to what its words carry, and the image
+// keeps what was sent.
+TEST_F(ParameterAccessorsTest, EveryDspSendIsLimitedToTheWireRange) {
+  struct Case {
+    int32_t DspParams::*field;
+    int address;
+    int32_t given;
+    int32_t sent;
+    Bytes words;
+  };
+  for (const Case& c : {
+           Case{&DspParams::echoTime, 269, 1255557764, 7300, Words({7300})},
+           Case{&DspParams::micVolume, 311, INT32_MIN, -138, Words({1})},
+           Case{&DspParams::echoRatio, 266, INT32_MAX, 481,
+                Words({static_cast<uint32_t>(TenthsToDspWord(481))})},
+           Case{&DspParams::micMute, 310, -4, 1, Words({0})},
+           Case{&DspParams::micDynamicsSwitch, 78, 9, 1, Words({0x00800000, 0})},
+       }) {
+    SCOPED_TRACE(c.address);
+    sink.sent.clear();
+    image.dsp.*c.field = c.given;
+    ASSERT_TRUE(accessors.SendDspField(c.address));
+    EXPECT_EQ(image.dsp.*c.field, c.sent);
+    ExpectDsp(Only(), c.address, c.words);
+  }
+  sink.sent.clear();
+  accessors.SetOutputMix(&DspParams::subMusic, 1000);
+  ExpectDsp(Only(), 316, Words({0x00800000, static_cast<uint32_t>(GainToDspWord(48))}));
+}
+
 TEST_F(ParameterAccessorsTest, TogglingMusicEqBypassFromZeroSendsTheBypassSelector) {
   accessors.ToggleEqBypass(kPageMusic);
   EXPECT_EQ(image.dsp.musicEqBypass, 1);

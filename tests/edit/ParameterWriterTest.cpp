@@ -81,6 +81,21 @@ TEST(ParameterWriter, EachParameterGoesThroughItsAccessor) {
   }
 }
 
+// Any int written through the catalogue reaches the image (and the machine) as the value the
+// parameter's wire range allows.
+TEST(ParameterWriter, EveryValueIsLimitedToItsWireRange) {
+  for (const ParameterEntry& entry : ParameterCatalogue()) {
+    for (int value : {INT32_MIN, -1000, -1, 0, 1, 1000, INT32_MAX}) {
+      ParameterImage image;
+      testing_support::RecordingSink sink;
+      ParameterAccessors accessors(image, sink);
+      WriteParameter(accessors, entry.id, value);
+      EXPECT_EQ(ReadParameter(image, entry), LimitToWire(entry, value))
+          << entry.name << " " << value;
+    }
+  }
+}
+
 TEST(ParameterWriter, AClosedLinkStillChangesTheImage) {
   ParameterImage image;
   testing_support::RecordingSink sink;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,19 @@ struct RecordingObserver : FileErrorObserver {
     text = t;
     ++calls;
   }
+  void OnNotRegularFile(const std::string& path) override {
+    notRegular = path;
+    ++calls;
+  }
+  void OnValuesLimited(const std::string& path, std::span<const LimitedValue> values) override {
+    limitedIn = path;
+    limited.assign(values.begin(), values.end());
+  }
   std::string caption;
   std::string text;
+  std::string notRegular;
+  std::string limitedIn;
+  std::vector<LimitedValue> limited;
   int calls = 0;
 };
 

@@ -268,5 +268,51 @@ TEST_F(ModeFileTest, MissingFileReportsTheReaderTextAndChangesNothing) {
   EXPECT_EQ(image.fileVersion, u"kept");
 }
 
+// Where the file stores a field (the last slot of micMute, which is the one that counts).
+size_t OffsetOf(std::string_view name) {
+  size_t offset = 0;
+  for (const ModeFileField& f : ModeFileLayout())
+    if (f.name == name) offset = f.offset;
+  return offset;
+}
+
+// A file with the right header but fields no machine or program could produce.
+TEST_F(ModeFileTest, FieldsNoMachineCouldHoldAreLimitedAndTold) {
+  std::vector<uint8_t> file = ExpectedStartupFile();
+  PutLE(file, OffsetOf("echoTime"), 1255557764);
+  PutLE(file, OffsetOf("micVolume"), 0x80000000);
+  PutLE(file, OffsetOf("micMute"), 5);
+  PutLE(file, OffsetOf("echoRatio"), 0x7FFFFFFF);
+  // A low shelf at +20 dB (gain code 350) is a band the description keeps as it is.
+  const uint8_t shelf20dB[] = {0x01, 0x5E, 0x00, 0x64, 0x05, 0x86, 0x04};
+  std::copy(std::begin(shelf20dB), std::end(shelf20dB), file.begin() + OffsetOf("eqArea"));
+  const std::string path = dir.Path("garbage.V7M");
+  PutFile(path, file);
+
+  ASSERT_TRUE(ReadModeFile(image, path, observer));
+  EXPECT_EQ(observer.calls, 0);
+  EXPECT_EQ(observer.limitedIn, path);
+  const std::vector<LimitedValue> expected = {{"echoRatio", INT32_MAX, 481},
+                                              {"echoTime", 1255557764, 7300},
+                                              {"micMute", 5, 1},
+                                              {"micVolume", INT32_MIN, -138}};
+  EXPECT_EQ(observer.limited, expected);
+  EXPECT_EQ(image.dsp.echoTime, 7300);
+  EXPECT_EQ(image.dsp.micVolume, -138);
+  EXPECT_EQ(image.GetEqBandByBlock(0, 0).gainDb, 20.0f);
+  EXPECT_EQ(LimitedValuesText(expected),
+            "echoRatio 2147483647 -> 481\nechoTime 1255557764 -> 7300\nmicMute 5 -> 1\n"
+            "micVolume -2147483648 -> -138");
+}
+
+TEST_F(ModeFileTest, AFileWithinTheWireRangesIsToldNothing) {
+  FillDistinct(image);
+  const std::string path = dir.Path("fine.V7M");
+  ASSERT_TRUE(WriteModeFile(image, path, observer));
+  ParameterImage loaded;
+  ASSERT_TRUE(ReadModeFile(loaded, path, observer));
+  EXPECT_TRUE(observer.limitedIn.empty());
+}
+
 }  // namespace
 }  // namespace v7

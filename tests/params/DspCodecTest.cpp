@@ -59,6 +59,22 @@ TEST(DspWordCodec, OutOfRangeWordsAndGainsAreClamped) {
   EXPECT_EQ(DspWordToGain(-5), DspWordToGain(1));
 }
 
+TEST(DspWordCodec, GainsThatAreNoNumberGiveSilenceOrTheLargestWord) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    double dB;
+    DspWord word;
+  };
+  for (const Case c : {Case{kNaN, 0}, Case{-kInf, 0}, Case{-1e300, 0},
+                       Case{kInf, std::numeric_limits<DspWord>::max()},
+                       Case{1e300, std::numeric_limits<DspWord>::max()}}) {
+    EXPECT_EQ(GainToDspWord(c.dB), c.word) << c.dB;
+  }
+  for (int tenths : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
+    EXPECT_EQ(DspWordToTenths(TenthsToDspWord(tenths)), tenths < 0 ? -1384 : 481);
+}
+
 TEST(DspWordCodec, TenthsTruncateTowardZero) {
   EXPECT_EQ(TenthsToDspWord(0), 0x00800000);
   for (int tenths = -110; tenths <= 0; ++tenths) {

@@ -105,7 +105,9 @@ constexpr int kReadoutCharWidth = 3;
 constexpr int kReadoutLabelX = 1;
 constexpr int kReadoutValueX = 13;
 
+// NaN, which has no place on the graph, gives 0.
 int Truncated(double v) {
+  if (std::isnan(v)) return 0;
   return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit));
 }
 

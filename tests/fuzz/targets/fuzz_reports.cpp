@@ -1,0 +1,6 @@
+#include "Harnesses.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  v7::fuzz::FuzzReportSequence(data, size);
+  return 0;
+}
