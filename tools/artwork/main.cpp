@@ -10,6 +10,7 @@
 #include "ArtCanvas.h"
 #include "ButtonArt.h"
 #include "IconArt.h"
+#include "RemoteArt.h"
 #include "SliderArt.h"
 #include "ui/widgets/Picture.h"
 
@@ -82,6 +83,8 @@ std::vector<DrawnPicture> DrawAll(const QImage& icon) {
       {Picture::VerticalSliderThumbDisabled, DrawThumb(Qt::Vertical, ThumbLook::DarkGrey)},
       {Picture::BackButton, DrawBackButton()},
       {Picture::DialogButton, DrawPlainButton()},
+      {Picture::RemoteHandsetChinese, DrawRemoteHandset(true)},
+      {Picture::RemoteHandsetEnglish, DrawRemoteHandset(false)},
       {Picture::ProgramIcon, icon},
   };
   AddPageButtons(out);

@@ -48,6 +48,8 @@ constexpr std::array kPictureFiles = {
     PictureFile{Picture::CentrePageEnglishShown, "page-centre-en-shown.png"},
     PictureFile{Picture::SubwooferPageEnglish, "page-subwoofer-en.png"},
     PictureFile{Picture::SubwooferPageEnglishShown, "page-subwoofer-en-shown.png"},
+    PictureFile{Picture::RemoteHandsetChinese, "remote-handset-zh.png"},
+    PictureFile{Picture::RemoteHandsetEnglish, "remote-handset-en.png"},
     PictureFile{Picture::ProgramIcon, "v7-control.png"},
 };
 

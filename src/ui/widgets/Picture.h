@@ -49,6 +49,9 @@ enum class Picture {
   CentrePageEnglishShown,
   SubwooferPageEnglish,
   SubwooferPageEnglishShown,
+  // 180 x 330: the remote control handset with its keys labelled, in Chinese or English.
+  RemoteHandsetChinese,
+  RemoteHandsetEnglish,
   // 256 x 256: the program's icon.
   ProgramIcon,
 };
