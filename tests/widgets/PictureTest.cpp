@@ -39,6 +39,7 @@ TEST(PictureTest, EveryPictureIsThereAtItsSize) {
         Picture::CentrePageEnglish,    Picture::CentrePageEnglishShown,
         Picture::SubwooferPageEnglish, Picture::SubwooferPageEnglishShown},
        {213, 61}},
+      {{Picture::RemoteHandsetChinese, Picture::RemoteHandsetEnglish}, {180, 330}},
       {{Picture::ProgramIcon}, {256, 256}},
   };
   std::size_t checked = 0;
