@@ -39,6 +39,10 @@ class ShellOperations {
   // The mode an opened file's name designates (-1 for none), stored after the write sequence.
   virtual void SetPendingModeIndex(int mode) = 0;
   virtual RecentFileList& RecentFiles() = 0;
+  // Remote files (.remo, the extension is forced): the remote key table from or into the file.
+  // A failure is shown to the user; true on success.
+  virtual bool ReadRemoteFileReporting(const QString& path) = 0;
+  virtual bool WriteRemoteFileReporting(const QString& path) = 0;
 
   // Windows.
   virtual void ShowPanelPage(int page) = 0;

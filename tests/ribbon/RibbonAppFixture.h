@@ -73,6 +73,12 @@ class ForwardingShell : public ShellOperations {
   }
   void SetPendingModeIndex(int mode) override { app_.SetPendingModeIndex(mode); }
   RecentFileList& RecentFiles() override { return app_.RecentFiles(); }
+  bool ReadRemoteFileReporting(const QString& path) override {
+    return app_.ReadRemoteFileReporting(path);
+  }
+  bool WriteRemoteFileReporting(const QString& path) override {
+    return app_.WriteRemoteFileReporting(path);
+  }
   void ShowPanelPage(int page) override { app_.ShowPanelPage(page); }
   void OpenRemoteLearning() override { app_.OpenRemoteLearning(); }
   void OpenMicSubDialog() override { app_.OpenMicSubDialog(); }

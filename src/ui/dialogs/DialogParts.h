@@ -1,0 +1,33 @@
+// Pieces the settings, mic-sub and remote dialogs build themselves from.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include "ui/widgets/ImageSlider.h"
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+namespace v7 {
+
+class ImageButton;
+
+// A captioned image button with the dialog button face and white "宋体" 12 px text.
+ImageButton* MakeDialogButton(QWidget* parent, int controlId, const QString& text,
+                              const QRect& rect);
+
+// A horizontal image slider of the dialog look; `focusedThumb` false draws the focused thumb
+// with the normal picture (the dialog then marks the focus itself, see DrawSliderFocus).
+ImageSlider* MakeDialogSlider(QWidget* parent, int controlId, const QRect& rect, int minimum,
+                              int maximum, bool focusedThumb = true);
+
+// A label with its control identifier.
+QLabel* MakeDialogLabel(QWidget* parent, int controlId, const QString& text, const QRect& rect);
+
+// A dotted frame around whichever of the parent's sliders has the keyboard focus, for sliders
+// whose thumb does not change with the focus. Call from the parent's paintEvent.
+void DrawSliderFocus(QPainter& painter, const QWidget* parent);
+
+}  // namespace v7
