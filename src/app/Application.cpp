@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include "app/AppSeams.h"
 #include "app/MainView.h"
@@ -15,11 +16,15 @@
 #include "controllers/RecentFileList.h"
 #include "controllers/SettingsStore.h"
 #include "files/ModeFile.h"
+#include "files/RemoteFile.h"
 #include "i18n/LanguageTables.h"
 #include "params/ParameterImage.h"
 #include "sync/ModeCommands.h"
 #include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AutoSubDialog.h"
 #include "ui/dialogs/InfoBox.h"
+#include "ui/dialogs/MachineSettingsDialog.h"
+#include "ui/dialogs/RemoteDialog.h"
 #include "ui/dialogs/SyncDialog.h"
 #include "ui/ribbon/MainFrameRibbon.h"
 #include "ui/ribbon/MainRibbon.h"
@@ -58,6 +63,7 @@ bool Application::Start() {
   connect(singleInstance_.get(), &SingleInstance::ActivationRequested, this,
           &Application::BringForward);
   mainWindow_->show();
+  qApp->installEventFilter(this);
   machine_->StartHotplug();
   return true;
 }
@@ -90,6 +96,10 @@ void Application::ConnectToMachine() {
   connection_ = std::make_unique<ConnectionController>(*machine_, *this, Prompt());
   connect(connection_.get(), &ConnectionController::SyncAccepted, this,
           &Application::RefreshAfterSync);
+  // The settings shown would be another machine's: the dialog goes without applying anything.
+  connect(connection_.get(), &ConnectionController::Connected, this,
+          [this] { delete settingsDialog_.data(); });
+  connect(machine_.get(), &MachineConnection::KeyLearned, this, &Application::ForwardLearnedKey);
 }
 
 // The view first, started before the ribbon exists; then the ribbon and the status bar.
@@ -198,11 +208,17 @@ void Application::EndSyncDialog() {
   if (syncDialog_) syncDialog_->Finish();
 }
 
-// The ribbon's volumes and the panel show the image again.
+// The ribbon's volumes, the panel and the open dialogs show the image again.
 void Application::RefreshAfterSync() {
+  RefreshRibbonVolumes();
+  if (MainView* view = View()) view->RefreshPanel(language_);
+  if (settingsDialog_) settingsDialog_->ReloadSettings();
+  if (micSubDialog_) micSubDialog_->LoadAutoSubSliders();
+}
+
+void Application::RefreshRibbonVolumes() {
   if (MainFrameRibbon* ribbon = mainWindow_ ? mainWindow_->Ribbon() : nullptr)
     ribbon->RefreshRibbonVolumes();
-  if (MainView* view = View()) view->RefreshPanel(language_);
 }
 
 // --- modes and files ---
@@ -221,6 +237,16 @@ bool Application::ReadModeFileReporting(const QString& path) {
   return ReadModeFile(Image(), path.toStdString(), errors);
 }
 
+bool Application::ReadRemoteFileReporting(const QString& path) {
+  PromptingFileErrors errors(Prompt(), mainWindow_.get(), language_);
+  return ReadRemoteFile(Image().remoteKeys, path.toStdString(), errors);
+}
+
+bool Application::WriteRemoteFileReporting(const QString& path) {
+  PromptingFileErrors errors(Prompt(), mainWindow_.get(), language_);
+  return WriteRemoteFile(Image().remoteKeys, path.toStdString(), errors);
+}
+
 void Application::SetPendingModeIndex(int mode) {
   connection_->SetPendingMode(mode);
 }
@@ -232,6 +258,9 @@ void Application::ApplyInterfaceLanguage() {
   if (MainFrameRibbon* ribbon = mainWindow_ ? mainWindow_->Ribbon() : nullptr)
     ribbon->ApplyRibbonLanguage();
   if (!loaded) return;
+  if (settingsDialog_) settingsDialog_->ApplyLanguage(languageTable_, language_);
+  if (micSubDialog_) micSubDialog_->ApplyLanguage(languageTable_, language_);
+  if (remoteDialog_) remoteDialog_->ApplyLanguage(languageTable_, language_);
   if (MainView* view = View()) view->ApplyPanelLanguage(languageTable_, language_);
 }
 
@@ -245,6 +274,62 @@ void Application::SwitchLanguage() {
 
 void Application::ShowPanelPage(int page) {
   if (MainView* view = View()) view->ShowPanelPage(page, language_);
+}
+
+template <typename Dialog>
+void Application::ShowModeless(Dialog* dialog) {
+  dialog->ApplyLanguage(languageTable_, language_);
+  if (!dialog->isVisible() && mainWindow_)
+    dialog->move(mainWindow_->frameGeometry().center() - dialog->rect().center());
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
+
+void Application::OpenMachineSettings() {
+  if (!settingsDialog_) {
+    settingsDialog_ = new MachineSettingsDialog(*this, mainWindow_.get());
+    connect(settingsDialog_, &MachineSettingsDialog::Closed, this,
+            &Application::RefreshRibbonVolumes);
+  }
+  ShowModeless(settingsDialog_.data());
+}
+
+void Application::OpenRemoteLearning() {
+  if (!remoteDialog_) remoteDialog_ = new RemoteDialog(*this, languageTable_, mainWindow_.get());
+  ShowModeless(remoteDialog_.data());
+}
+
+void Application::OpenMicSubDialog() {
+  if (!micSubDialog_) micSubDialog_ = new AutoSubDialog(*this, mainWindow_.get());
+  micSubDialog_->LoadAutoSubSliders();
+  ShowModeless(micSubDialog_.data());
+}
+
+MachineSettingsDialog* Application::MachineSettings() const {
+  return settingsDialog_;
+}
+RemoteDialog* Application::RemoteLearning() const {
+  return remoteDialog_;
+}
+AutoSubDialog* Application::MicSubDialog() const {
+  return micSubDialog_;
+}
+
+// Only the open learning dialog takes a learned code; otherwise the table alone has it.
+void Application::ForwardLearnedKey(int code) {
+  if (remoteDialog_) remoteDialog_->DeliverLearnedKey(code);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease && syncDialog_ == nullptr) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F7 && !key->isAutoRepeat() && watched->isWidgetType()) {
+      OpenMachineSettings();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void Application::ShowAboutBox() {

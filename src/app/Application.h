@@ -13,11 +13,14 @@
 
 namespace v7 {
 
+class AutoSubDialog;
 class ConnectionController;
 class InfoBox;
+class MachineSettingsDialog;
 class MachineConnection;
 class MainView;
 class MainWindow;
+class RemoteDialog;
 class SettingsStore;
 class SingleInstance;
 class SyncDialog;
@@ -74,12 +77,23 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   void ShowPanelPage(int page) override;
   void ShowAboutBox() override;
 
-  // The modeless dialogs (machine settings on F7, remote learning, the mic-controlled
-  // subwoofer; each at most once) are not part of the program yet. They plug in here: the
-  // commands below open them, ConnectionController::Connected closes the machine settings and
-  // ConnectionController::SyncAccepted reloads them from the image.
-  void OpenRemoteLearning() override {}
-  void OpenMicSubDialog() override {}
+  bool ReadRemoteFileReporting(const QString& path) override;
+  bool WriteRemoteFileReporting(const QString& path) override;
+
+  // The modeless dialogs, each at most once: opening one again brings the same window back.
+  // A machine arrival closes the machine settings; every accepted synchronisation reloads the
+  // settings and the mic-sub dialog from the image.
+  void OpenMachineSettings();
+  void OpenRemoteLearning() override;
+  void OpenMicSubDialog() override;
+  MachineSettingsDialog* MachineSettings() const;
+  RemoteDialog* RemoteLearning() const;
+  AutoSubDialog* MicSubDialog() const;
+
+ protected:
+  // F7 released in any of the program's windows opens the machine settings, unless the sync
+  // dialog is showing.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool ClaimSingleInstance();
@@ -91,6 +105,10 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   void RunSyncDialog();
   void ApplyInterfaceLanguage();
   void RefreshAfterSync();
+  void ForwardLearnedKey(int code);
+  void RefreshRibbonVolumes();
+  template <typename Dialog>
+  void ShowModeless(Dialog* dialog);
   // The close sequence of the main window: the save question, goodbye to the machine, then
   // the window's placement is kept.
   void OnMainWindowClosing();
@@ -108,6 +126,9 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   std::unique_ptr<MainWindow> mainWindow_;
   QPointer<InfoBox> infoBox_;
   SyncDialog* syncDialog_ = nullptr;
+  QPointer<MachineSettingsDialog> settingsDialog_;
+  QPointer<RemoteDialog> remoteDialog_;
+  QPointer<AutoSubDialog> micSubDialog_;
 };
 
 }  // namespace v7
