@@ -44,7 +44,8 @@ void CheckGateCurve(const Numbers& n, FuzzInput& in) {
   GateCurve curve(n.a, n.b);
   Require(std::isfinite(curve.InputLevelAt(n.c)), "any pixel has a finite input level");
   Require(std::isfinite(curve.OutputLevelAt(n.c)), "any pixel has a finite output level");
-  static_cast<void>(curve.XOfInputLevel(n.wide) + curve.YOfOutputLevel(n.wide));
+  static_cast<void>(curve.XOfInputLevel(n.wide));
+  static_cast<void>(curve.YOfOutputLevel(n.wide));
   curve.BuildGateCurve(n.wide);
   std::array<uint8_t, GateCurve::kTableSize> table{};
   curve.ComputeGainTable(table);
