@@ -138,6 +138,10 @@ bool DeviceLink::IsReadThreadEnded() const {
   return session && session->IsReadThreadEnded();
 }
 
+bool DeviceLink::IsOpen() const {
+  return connected && !IsReadThreadEnded();
+}
+
 std::string DeviceLink::DevicePath() const {
   std::lock_guard lock(sessionMutex_);
   return devicePath;

@@ -59,18 +59,23 @@ class DeviceLink : public ReportSink, private LinkObserver {
   bool CloseUsbDeviceWithGoodbye();
 
   // 61 on success; 0 when closed, after a read error, or when the write failed. Waits up to
-  // sendTokenWait for the previous request's reply, then writes anyway.
+  // sendTokenWait for the previous request's reply, then writes anyway. A failed write leaves
+  // no reply to wait for: the next write goes at once.
   int WriteUsbData(const Report& report) override;
 
   bool IsConnected() const { return connected.load(); }
+  // Connected and the reader still running.
+  bool IsOpen() const override;
   // The reader stopped on a read error; writes are refused until closed.
   bool IsReadThreadEnded() const;
   std::string DevicePath() const;
   // True when `devnode` (from a removal notice) is the open device's node.
   bool IsOpenDevice(const std::string& devnode) const;
   Report LastEchoReport() const;
-  // Waits until the reply to the last request sent has been stored (or the time-out passed);
-  // lets a sequence read what its last request brought in. True when the reply came.
+  // Waits until the reply to the last request sent has been stored; lets a sequence read what
+  // its last request brought in. True when the reply came. False when it has not come within
+  // `timeout` (it is then given up for lost: the next write does not wait for it again), and
+  // at once when the link is closed or the reader has ended.
   bool AwaitReply(std::chrono::milliseconds timeout) override;
   // Writers and reply waiters held up by the previous request's reply now (0 when closed);
   // lets tests wait for a writer to be held instead of sleeping.

@@ -45,11 +45,12 @@ int LinkSession::Write(const Report& report, std::chrono::milliseconds tokenWait
       parts_.dispatcher->RememberSent(report);
       parts_.tap->Relay(ReportDirection::kSent, report);
       written = std::max(0, parts_.writeDevice->Write(report.bytes.data(), kReportSize));
-    } else {
-      sendToken_.Give();  // closed meanwhile: pass the token on to the next waiting writer
     }
   }
-  if (written < kReportSize) Trace("usb数据写入失败");
+  if (written < kReportSize) {
+    Trace("usb数据写入失败");
+    sendToken_.Give();  // nothing went out, so no reply will give the token back
+  }
   return written;
 }
 
@@ -58,13 +59,15 @@ void LinkSession::CloseWriteHandle() {
     std::lock_guard lock(writeLock_);
     parts_.writeDevice.reset();
   }
-  sendToken_.Give();  // a writer still waiting finds the handle gone at once
+  sendToken_.ReleaseForGood();  // writers still waiting find the handle gone at once
 }
 
 bool LinkSession::AwaitReply(std::chrono::milliseconds timeout) {
-  if (!sendToken_.Take(timeout)) return false;
+  const bool replied = sendToken_.Take(timeout);
+  // A reply not come by now is given up for lost: the next request goes at once, as it would
+  // after a writer's own wait.
   sendToken_.Give();
-  return true;
+  return replied && !readerEnded_;
 }
 
 void LinkSession::ReaderLoop() {
@@ -115,7 +118,7 @@ void LinkSession::Dispatch(const Report& report) {
 void LinkSession::EndOnReadError() {
   image_.syncComplete = false;
   readerEnded_ = true;
-  sendToken_.Give();  // a waiting writer is not held up
+  sendToken_.ReleaseForGood();  // no reply will come: neither writers nor reply waiters wait
   parts_.dispatcher->NotifyReaderEnded();
 }
 

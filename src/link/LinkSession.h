@@ -43,7 +43,8 @@ class LinkSession : public std::enable_shared_from_this<LinkSession> {
   void CloseWriteHandle();
 
   bool IsReadThreadEnded() const { return readerEnded_.load(); }
-  // Waits until the reply to the last request has been handled (or the reader ended).
+  // Waits until the reply to the last request has been handled. False when it has not come
+  // within `timeout` (the next request then goes at once) or the reader has ended (at once).
   bool AwaitReply(std::chrono::milliseconds timeout);
   // Writers (and reply waiters) waiting for the send token now.
   int WaitingForToken() const { return sendToken_.Waiting(); }

@@ -5,9 +5,10 @@ namespace v7 {
 bool SendToken::Take(std::chrono::milliseconds timeout) {
   std::unique_lock lock(mutex_);
   ++waiting_;
-  const bool taken = signalled_.wait_for(lock, timeout, [this] { return available_; });
+  const bool taken =
+      signalled_.wait_for(lock, timeout, [this] { return available_ || releasedForGood_; });
   --waiting_;
-  if (taken) available_ = false;
+  if (taken && !releasedForGood_) available_ = false;
   return taken;
 }
 
@@ -22,6 +23,14 @@ void SendToken::Give() {
     available_ = true;
   }
   signalled_.notify_one();
+}
+
+void SendToken::ReleaseForGood() {
+  {
+    std::lock_guard lock(mutex_);
+    releasedForGood_ = true;
+  }
+  signalled_.notify_all();
 }
 
 }  // namespace v7

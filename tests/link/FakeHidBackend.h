@@ -22,6 +22,7 @@ struct FakeHidState {
   std::deque<std::vector<uint8_t>> reads;  // what the next reads return, in order
   bool stuck = false;                      // reads block, ignoring their time-out, until cleared
   bool failing = false;                    // reads fail (once no longer stuck)
+  bool writesFail = false;                 // writes return -1 and record nothing
   int blockedReads = 0;                    // reads now held by `stuck`
   std::vector<std::vector<uint8_t>> writes;
   int openHandles = 0;
@@ -39,6 +40,10 @@ struct FakeHidState {
   void SetFailing(bool value) {
     std::lock_guard lock(mutex);
     failing = value;
+  }
+  void SetWritesFail(bool value) {
+    std::lock_guard lock(mutex);
+    writesFail = value;
   }
   int OpenHandles() {
     std::lock_guard lock(mutex);
@@ -83,6 +88,7 @@ class FakeHidDevice : public HidDevice {
   }
   int Write(const uint8_t* data, size_t length) override {
     std::lock_guard lock(state_->mutex);
+    if (state_->writesFail) return -1;
     state_->writes.emplace_back(data, data + length);
     return static_cast<int>(length);
   }
