@@ -14,6 +14,7 @@ struct GlobalOptions {
   bool simulate = false;
   std::string simModel;  // empty: the simulated machine's own name
   int simLatencyMs = 1;
+  bool simSilent = false;  // the simulated machine takes requests but never answers
   bool trace = false;
 };
 

@@ -10,7 +10,8 @@ namespace v7 {
 namespace {
 
 constexpr std::string_view kGeneralUsage =
-    "usage: v7ctl [--simulate] [--sim-model NAME] [--sim-latency MS] [--trace] COMMAND [ARGS]\n"
+    "usage: v7ctl [--simulate] [--sim-model NAME] [--sim-latency MS] [--sim-silent] [--trace]\n"
+    "             COMMAND [ARGS]\n"
     "       v7ctl --help | --version | --print-udev-rules\n";
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kUsages = {{
@@ -41,6 +42,7 @@ constexpr std::string_view kHelpHead =
     "  --sim-model NAME    the simulated machine reports model NAME (implies --simulate)\n"
     "  --sim-latency MS    reply latency of the simulated machine, default 1 (implies "
     "--simulate)\n"
+    "  --sim-silent        the simulated machine never answers (implies --simulate)\n"
     "  --trace             print every report on standard error: '> ' sent, '< ' received\n"
     "  --help              show this help\n"
     "  --version           show the version\n"

@@ -7,7 +7,7 @@ namespace v7 {
 // Exit codes of v7ctl.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;          // bad arguments: the usage line was printed
-inline constexpr int kExitNoMachine = 2;      // no machine found, or it could not be opened
+inline constexpr int kExitNoMachine = 2;      // no machine found, not opened, or not answering
 inline constexpr int kExitModelMismatch = 3;  // another model answered; goodbye was sent
 inline constexpr int kExitFailure = 4;        // a file or the machine failed (message printed)
 

@@ -8,12 +8,11 @@
 namespace v7 {
 namespace {
 
-constexpr std::chrono::milliseconds kReplyWait{1800};
-
 std::unique_ptr<SimulatedMachine> MakeMachine(const GlobalOptions& options) {
   if (!options.simulate) return nullptr;
   auto machine = std::make_unique<SimulatedMachine>();
   machine->SetLatency(std::chrono::milliseconds(options.simLatencyMs));
+  machine->SetDropReplies(options.simSilent);
   if (!options.simModel.empty()) machine->SetModelName(options.simModel);
   return machine;
 }
@@ -72,14 +71,20 @@ bool MachineSession::ParametersRead() const {
 }
 
 int MachineSession::Synchronise(SyncKind kind, int pendingModeIndex) {
+  SyncResult result = SyncResult::kMachineLost;
   {
     SyncWorker worker(image_, *link_, context_.clock);
-    if (!worker.StartSync(kind, nullptr)) return kExitFailure;
+    if (!worker.StartSync(kind, [&result](SyncKind, SyncResult ended) { result = ended; }))
+      return kExitFailure;
     worker.Wait();
   }
+  if (result == SyncResult::kNotAnswering) {
+    context_.err.Error("machine not answering");
+    return kExitNoMachine;
+  }
   AwaitReply();
-  if (!link_->IsConnected() || link_->IsReadThreadEnded()) {
-    context_.err.Error("the machine stopped answering");
+  if (!RanToTheEnd(result) || !link_->IsConnected() || link_->IsReadThreadEnded()) {
+    context_.err.Error("the connection to the machine was lost");
     return kExitFailure;
   }
   if (HandleSyncComplete(*link_, image_, pendingModeIndex, context_.clock) ==

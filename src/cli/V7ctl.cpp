@@ -70,6 +70,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       parsed.immediate = Immediate::kUdevRules;
     } else if (arg == "--simulate") {
       parsed.options.simulate = true;
+    } else if (arg == "--sim-silent") {
+      parsed.options.simulate = true;
+      parsed.options.simSilent = true;
     } else if (arg == "--trace") {
       parsed.options.trace = true;
     } else if (arg == "--sim-model" && hasValue && !args[i + 1].empty()) {

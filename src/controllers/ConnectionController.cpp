@@ -22,6 +22,9 @@ constexpr char kSaveCaption[] = "保存?";
 constexpr char kSaveAfterRemoval[] = "设备已断开，请问是否需要保存参数文件?";
 constexpr char kErrorCaption[] = "错误";
 constexpr char kModelMismatch[] = "机器型号与软件不匹配!";
+constexpr TextPair kErrorCaptionPair{"错误", "Error"};
+constexpr TextPair kNotAnswering{"机器没有响应，同步已停止!",
+                                 "The machine is not answering; the synchronisation has stopped."};
 constexpr TextPair kNoPermission{
     "已找到机器，但当前用户没有打开它的权限。\n\n"
     "请安装 udev 规则 60-v7-control.rules（随程序安装，也可用 \"v7ctl --print-udev-rules\" "
@@ -45,7 +48,8 @@ ConnectionController::ConnectionController(MachineConnection& machine, Connectio
           &ConnectionController::OnDeviceArrival);
   connect(&machine_, &MachineConnection::DeviceRemoved, this,
           &ConnectionController::OnDeviceRemoval);
-  connect(&machine_, &MachineConnection::SyncFinished, this, &ConnectionController::OnSyncComplete);
+  connect(&machine_, &MachineConnection::SyncFinished, this,
+          [this](SyncKind, SyncResult result) { OnSyncComplete(result); });
 }
 
 void ConnectionController::Start() {
@@ -115,8 +119,15 @@ void ConnectionController::PollLevels() {
   if (machine_.Image().syncComplete && levelPollingEnabled_) machine_.SendCommand(kCmdGetLevels);
 }
 
-void ConnectionController::OnSyncComplete() {
+void ConnectionController::OnSyncComplete(SyncResult result) {
   host_.EndSyncDialog();
+  // A sequence that stopped early leaves the image as it was: no model check, no refresh and
+  // no pending store. A lost machine is handled as its removal, which its reader posts.
+  if (!RanToTheEnd(result)) {
+    TellSyncStopped(result);
+    emit SyncHandled();
+    return;
+  }
   // The model check; on a mismatch goodbye is said and the link closed, otherwise a mode
   // designated by an opened file's name is stored (commands 3 and 4, 20 ms apart).
   if (HandleSyncComplete(machine_.Link(), machine_.Image(), pendingMode_, machine_.Time()) ==
@@ -130,6 +141,13 @@ void ConnectionController::OnSyncComplete() {
   machine_.Sleep(kAfterSyncPauseMs);
   awaitingFirstSync_ = false;
   emit SyncHandled();
+}
+
+void ConnectionController::TellSyncStopped(SyncResult result) {
+  if (result != SyncResult::kNotAnswering) return;
+  const Language language = host_.InterfaceLanguage();
+  prompts_.Tell(promptOwner_, kErrorCaptionPair.In(language), kNotAnswering.In(language),
+                PromptIcon::Error);
 }
 
 void ConnectionController::ShowMismatchBox() {

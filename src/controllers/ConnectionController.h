@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "sync/SyncCompletion.h"
+#include "sync/SyncResult.h"
 
 class QWidget;
 
@@ -42,7 +43,8 @@ class ConnectionController : public QObject {
   void OnDeviceArrival();
   // Closes the link when `devicePath` is the open device's (letter case ignored).
   void OnDeviceRemoval(const QString& devicePath);
-  void OnSyncComplete();
+  // A sequence has ended: the model check when it ran to its end, else what the user must hear.
+  void OnSyncComplete(SyncResult result);
 
   bool AwaitingFirstSync() const { return awaitingFirstSync_; }
   bool IsLevelPollingActive() const { return levelTimer_.isActive(); }
@@ -70,6 +72,7 @@ class ConnectionController : public QObject {
   void SynchroniseAfterConnecting(int noticeMilliseconds);
   void AskToSaveAfterRemoval();
   void ShowMismatchBox();
+  void TellSyncStopped(SyncResult result);
   void PollLevels();
 
   MachineConnection& machine_;

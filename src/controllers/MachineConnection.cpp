@@ -81,9 +81,10 @@ void MachineConnection::Sleep(int milliseconds) {
 
 bool MachineConnection::StartSync(SyncKind kind) {
   // The completion is posted: the worker never waits for the user interface.
-  SyncCompletion done = [this](SyncKind finished) {
+  SyncCompletion done = [this](SyncKind finished, SyncResult result) {
     QMetaObject::invokeMethod(
-        this, [this, finished] { emit SyncFinished(finished); }, Qt::QueuedConnection);
+        this, [this, finished, result] { emit SyncFinished(finished, result); },
+        Qt::QueuedConnection);
   };
   return kind == SyncKind::kRead ? syncWorker_->StartReadSync(std::move(done))
                                  : syncWorker_->StartWriteSync(std::move(done));

@@ -38,8 +38,8 @@ class MachineConnection : public QObject, private LinkObserver {
   int SendCommand(uint8_t code, std::initializer_list<uint8_t> args = {});
   void Sleep(int milliseconds);
 
-  // Starts a read or write worker; SyncFinished follows when it has ended. False when a
-  // worker is still running (nothing is started then).
+  // Starts a read or write worker; SyncFinished follows when it has ended, saying how. False
+  // when a worker is still running (nothing is started then).
   bool StartSync(SyncKind kind);
 
   // Starts watching for arrivals and removals (and, when simulating, plugs the built-in
@@ -49,7 +49,7 @@ class MachineConnection : public QObject, private LinkObserver {
  signals:
   void DeviceArrived();
   void DeviceRemoved(const QString& devicePath);
-  void SyncFinished(SyncKind kind);
+  void SyncFinished(SyncKind kind, SyncResult result);
   void KeyLearned(int code);
   // A box to show: a reply the user must hear of, or hot-plug watching that could not start.
   void UserMessage(const QString& caption, const QString& text, bool error);

@@ -77,6 +77,12 @@ void SimulatedMachine::DropNextReplies(int count) {
   dropCount_ = std::max(0, count);
 }
 
+void SimulatedMachine::DropEveryNthReply(int n) {
+  std::lock_guard lock(mutex_);
+  dropEvery_ = std::max(0, n);
+  repliesSinceDrop_ = 0;
+}
+
 void SimulatedMachine::VanishAfterRequests(int count) {
   std::lock_guard lock(mutex_);
   vanishCountdown_ = std::max(0, count);
@@ -194,6 +200,10 @@ void SimulatedMachine::Broadcast(const Replies& replies, std::chrono::microsecon
   if (dropAll_) return;
   if (dropCount_ > 0) {
     --dropCount_;
+    return;
+  }
+  if (dropEvery_ > 0 && ++repliesSinceDrop_ == dropEvery_) {
+    repliesSinceDrop_ = 0;
     return;
   }
   const auto due = std::chrono::steady_clock::now() + delay;

@@ -44,6 +44,8 @@ class SimulatedMachine {
   void SetModelName(std::string name);
   void SetDropReplies(bool drop);  // requests still take effect, nothing is answered
   void DropNextReplies(int count);
+  // Drops every n-th answer from now on (0: none), as a lossy connection would.
+  void DropEveryNthReply(int n);
   // Vanishes (as Disappear) right after taking `count` more requests, unanswered; 0 never.
   void VanishAfterRequests(int count);
   void SetKeyLearnDelay(std::chrono::milliseconds delay);
@@ -118,6 +120,8 @@ class SimulatedMachine {
   std::chrono::microseconds latency_ = kDefaultLatency;
   bool dropAll_ = false;
   int dropCount_ = 0;
+  int dropEvery_ = 0;
+  int repliesSinceDrop_ = 0;
   int vanishCountdown_ = 0;
   std::chrono::milliseconds keyLearnDelay_ = kDefaultKeyLearnDelay;
   std::optional<uint8_t> learnedKeyCode_;

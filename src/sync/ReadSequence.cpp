@@ -6,12 +6,10 @@
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "sync/ModelCheck.h"
+#include "sync/PacedRequests.h"
 
 namespace v7 {
 namespace {
-
-// As long as a request waits for the previous reply.
-constexpr std::chrono::milliseconds kLastReplyWait{1800};
 
 // The EQ area in six reads of 56 bytes, then the two dynamics records.
 constexpr int kEqAreaReadBytes = 56;
@@ -60,20 +58,23 @@ std::vector<ReadRange> DspReadRanges() {
   return ranges;
 }
 
-bool ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock) {
-  ReadIdentity(sink);
+SyncResult ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock,
+                             std::chrono::milliseconds replyWait) {
+  PacedRequests paced(sink, replyWait);
+  ReadIdentity(paced);
+  if (paced.Failed()) return paced.Result();
   // The model name's reply was stored before the MCU request left (pacing), so it can be
   // checked now.
-  if (!IsExpectedModelExact(image.modelName)) return false;
-  ReadStatus(sink);
-  ReadDspFields(sink);
-  ReadMachineRecords(sink);
-  ReadDeviceMemoryAll(sink);
+  if (!IsExpectedModelExact(image.modelName)) return SyncResult::kIdentityOnly;
+  ReadStatus(paced);
+  ReadDspFields(paced);
+  ReadMachineRecords(paced);
+  ReadDeviceMemoryAll(paced);
   // The last reply too is in the image before the sequence counts as done.
-  sink.AwaitReply(kLastReplyWait);
+  if (paced.Finish() != SyncResult::kCompleted) return paced.Result();
   image.dirty = false;
   clock.SleepFor(kReadSequenceEndPause);
-  return true;
+  return SyncResult::kCompleted;
 }
 
 }  // namespace v7

@@ -7,6 +7,8 @@
 #include "link/Clock.h"
 #include "params/ParameterImage.h"
 #include "protocol/ReportSink.h"
+#include "sync/PacedRequests.h"
+#include "sync/SyncResult.h"
 
 namespace v7 {
 
@@ -49,10 +51,12 @@ inline constexpr std::chrono::milliseconds kReadSequenceEndPause{200};
 
 // ReadAllParameters: machine to image. Every request waits for the previous reply (the link's
 // pacing), so each reply is stored before the next request leaves. Asks for the model name
-// and MCU version and stops there unless the model is exactly "V7" (returns false); otherwise
+// and MCU version and stops there unless the model is exactly "V7" (kIdentityOnly); otherwise
 // asks for everything else, waits for the last reply, clears `dirty`, pauses 200 ms and
-// returns true. The dynamics
-// tables are not read back: the image keeps its own.
-bool ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock);
+// returns kCompleted. Stops early, with `dirty` as it was, when the machine has gone or is
+// not answering (see PacedRequests). The dynamics tables are not read back: the image keeps
+// its own.
+SyncResult ReadAllParameters(ReportSink& sink, ParameterImage& image, Clock& clock,
+                             std::chrono::milliseconds replyWait = kReplyWait);
 
 }  // namespace v7

@@ -6,8 +6,9 @@
 
 namespace v7 {
 
-SyncWorker::SyncWorker(ParameterImage& image, ReportSink& sink, Clock& clock)
-    : image_(image), sink_(sink), clock_(clock) {}
+SyncWorker::SyncWorker(ParameterImage& image, ReportSink& sink, Clock& clock,
+                       std::chrono::milliseconds replyWait)
+    : image_(image), sink_(sink), clock_(clock), replyWait_(replyWait) {}
 
 SyncWorker::~SyncWorker() {
   Wait();
@@ -37,17 +38,21 @@ bool SyncWorker::StartSync(SyncKind kind, SyncCompletion done) {
 }
 
 void SyncWorker::Run(SyncKind kind, const SyncCompletion& done) {
+  const SyncResult result = RunSequence(kind);
+  state_ = State::kFinishing;
+  if (done) done(kind, result);
+  // Only a sequence that ran to its end leaves the image synchronised.
+  if (RanToTheEnd(result)) image_.syncComplete = true;
+  state_ = State::kIdle;
+}
+
+SyncResult SyncWorker::RunSequence(SyncKind kind) {
   if (kind == SyncKind::kRead) {
     clock_.SleepFor(kReadStartPause);
-    ReadAllParameters(sink_, image_, clock_);
-  } else {
-    clock_.SleepFor(kWriteStartPause);
-    WriteAllParameters(sink_, image_);
+    return ReadAllParameters(sink_, image_, clock_, replyWait_);
   }
-  state_ = State::kFinishing;
-  if (done) done(kind);
-  image_.syncComplete = true;
-  state_ = State::kIdle;
+  clock_.SleepFor(kWriteStartPause);
+  return WriteAllParameters(sink_, image_, replyWait_);
 }
 
 void SyncWorker::Wait() {

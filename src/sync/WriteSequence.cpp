@@ -6,6 +6,7 @@
 #include "edit/ParameterAccessors.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
+#include "sync/PacedRequests.h"
 
 namespace v7 {
 namespace {
@@ -26,56 +27,47 @@ constexpr int kDspWrites[] = {
     kDspMicDynamicsSwitch,
 };
 
-bool Sent(int written) {
-  return written == kReportSize;
-}
-
-bool WriteDspFields(ParameterAccessors& accessors, const ParameterImage& image) {
-  bool allSent = true;
+void WriteDspFields(ParameterAccessors& accessors, const ParameterImage& image) {
   if (image.deviceSettings[kSettingVolumeSaveMode] == kVolumesByMode) {
-    allSent &= accessors.SendDspField(kDspMicVolume);
-    allSent &= accessors.SendDspField(kDspMusicVolume);
+    accessors.SendDspField(kDspMicVolume);
+    accessors.SendDspField(kDspMusicVolume);
   }
-  for (int address : kDspWrites) allSent &= accessors.SendDspField(address);
-  return allSent;
+  for (int address : kDspWrites) accessors.SendDspField(address);
 }
 
-bool WriteEqArea(ReportSink& sink, const ParameterImage& image) {
-  bool allSent = true;
+void WriteEqArea(ReportSink& sink, const ParameterImage& image) {
   for (int address = 0; address < kEqAreaBytes; address += kEqAreaWriteBytes)
-    allSent &= Sent(WriteDeviceMemory(
-        sink, address, std::span<const uint8_t>(image.eqArea).subspan(address, kEqAreaWriteBytes)));
-  return allSent;
+    WriteDeviceMemory(sink, address,
+                      std::span<const uint8_t>(image.eqArea).subspan(address, kEqAreaWriteBytes));
 }
 
-bool WriteDynamicsOf(ParameterAccessors& accessors, ParameterImage& image, int page) {
+void WriteDynamicsOf(ParameterAccessors& accessors, ParameterImage& image, int page) {
   const bool mic = page == kPageMic;
   DynamicsRecord& record = mic ? image.micDynamicsRecord : image.musicDynamicsRecord;
   const DynamicsTable& table = mic ? image.micDynamicsTable : image.musicDynamicsTable;
   if (IsUninitialisedRecord(record)) record = kWriteDefaultDynamicsRecord;
-  bool allSent = accessors.WriteDynamicsRecord(page);
+  accessors.WriteDynamicsRecord(page);
   if (!IsAbsentTable(table))
-    allSent &=
-        accessors.WriteDynamicsTable(table, mic ? kMicDynamicsTableWord : kMusicDynamicsTableWord);
-  return allSent;
+    accessors.WriteDynamicsTable(table, mic ? kMicDynamicsTableWord : kMusicDynamicsTableWord);
 }
 
 }  // namespace
 
-bool WriteAllParameters(ReportSink& sink, ParameterImage& image) {
-  ParameterAccessors accessors(image, sink);
+SyncResult WriteAllParameters(ReportSink& sink, ParameterImage& image,
+                              std::chrono::milliseconds replyWait) {
+  PacedRequests paced(sink, replyWait);
+  ParameterAccessors accessors(image, paced);
   const AutoSubParams& sub = image.autoSub;
-  bool allSent = Sent(SendCommand(
-      sink, kCmdAutoSub,
-      {kAutoSubWrite, sub[kAutoSubRestoreTime], sub[kAutoSubRatio], sub[kAutoSubSensitivity]}));
-  allSent &= WriteDspFields(accessors, image);
-  allSent &= WriteEqArea(sink, image);
-  for (int block = 0; block < kEqBlockCount; ++block)
-    allSent &= WriteBlockCoefficients(sink, image, block);
-  allSent &= Sent(SendCommand(sink, kCmdGetVolumes));
-  allSent &= WriteDynamicsOf(accessors, image, kPageMusic);
-  allSent &= WriteDynamicsOf(accessors, image, kPageMic);
-  return allSent;
+  SendCommand(
+      paced, kCmdAutoSub,
+      {kAutoSubWrite, sub[kAutoSubRestoreTime], sub[kAutoSubRatio], sub[kAutoSubSensitivity]});
+  WriteDspFields(accessors, image);
+  WriteEqArea(paced, image);
+  for (int block = 0; block < kEqBlockCount; ++block) WriteBlockCoefficients(paced, image, block);
+  SendCommand(paced, kCmdGetVolumes);
+  WriteDynamicsOf(accessors, image, kPageMusic);
+  WriteDynamicsOf(accessors, image, kPageMic);
+  return paced.Finish();
 }
 
 }  // namespace v7

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <chrono>
+
 #include "params/ParameterImage.h"
 #include "protocol/ReportSink.h"
+#include "sync/PacedRequests.h"
+#include "sync/SyncResult.h"
 
 namespace v7 {
 
@@ -9,7 +13,9 @@ namespace v7 {
 // master volumes only when the volume save mode is "By mode"; never the echo EQ bypass), the
 // EQ area, the coefficients of every stored band, a master volume request, then each
 // dynamics record (an uninitialised one replaced by the write default first) and its table
-// unless the table is absent. Returns true when every report was written.
-bool WriteAllParameters(ReportSink& sink, ParameterImage& image);
+// unless the table is absent; then waits for the last reply. kCompleted when every report
+// went out; stops early when the machine has gone or is not answering (see PacedRequests).
+SyncResult WriteAllParameters(ReportSink& sink, ParameterImage& image,
+                              std::chrono::milliseconds replyWait = kReplyWait);
 
 }  // namespace v7

@@ -17,6 +17,7 @@
 #include "sim/SimulatedHotplugMonitor.h"
 #include "sim/SimulatedMachine.h"
 #include "support/ScriptedPrompts.h"
+#include "sync/PacedRequests.h"
 
 namespace v7::test {
 namespace {
@@ -172,6 +173,65 @@ TEST_F(ConnectionControllerTest, AnotherModelClosesTheLinkWithoutRefreshingTheWi
   EXPECT_FALSE(controller.IsLevelPollingActive());
   EXPECT_TRUE(controller.AwaitingFirstSync());
   EXPECT_EQ(prompts.CountText(QStringLiteral("机器型号与软件不匹配!")), 1);
+}
+
+struct StoppedCase {
+  Language language;
+  const char* caption;
+  const char* text;
+};
+
+class SyncStoppedTest : public ConnectionControllerTest,
+                        public ::testing::WithParamInterface<StoppedCase> {};
+
+TEST_P(SyncStoppedTest, ASilentMachineIsToldInTheLanguageAndTheImageIsLeftAlone) {
+  const StoppedCase& c = GetParam();
+  host.language = c.language;
+  QSignalSpy accepted(&controller, &ConnectionController::SyncAccepted);
+  QSignalSpy handled(&controller, &ConnectionController::SyncHandled);
+  controller.OnSyncComplete(SyncResult::kNotAnswering);
+  EXPECT_EQ(host.dialogsEnded, 1);
+  EXPECT_EQ(handled.size(), 1);
+  EXPECT_TRUE(accepted.isEmpty());
+  ASSERT_EQ(prompts.records.size(), 1u);
+  EXPECT_EQ(prompts.records[0].caption, QString::fromUtf8(c.caption));
+  EXPECT_EQ(prompts.records[0].text, QString::fromUtf8(c.text));
+  EXPECT_EQ(prompts.records[0].icon, PromptIcon::Error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SyncStoppedTest,
+    ::testing::Values(StoppedCase{Language::Chinese, "错误", "机器没有响应，同步已停止!"},
+                      StoppedCase{Language::English, "Error",
+                                  "The machine is not answering; the synchronisation has "
+                                  "stopped."}));
+
+TEST_F(ConnectionControllerTest, AMachineThatNeverAnswersEndsTheSyncWithinThreeReplyWaits) {
+  machine.SetDropReplies(true);
+  QSignalSpy accepted(&controller, &ConnectionController::SyncAccepted);
+  QSignalSpy handled(&controller, &ConnectionController::SyncHandled);
+  ASSERT_TRUE(controller.TryConnect(ConnectionController::kArrivalNoticeMs));
+  // Three reply waits of 1.8 s, not one for each of the 36 requests.
+  ASSERT_TRUE(handled.wait(3 * kWaitMs));
+  EXPECT_TRUE(accepted.isEmpty());
+  EXPECT_EQ(machine.Requests().size(), static_cast<size_t>(kUnansweredLimit));
+  EXPECT_FALSE(connection.Image().syncComplete);
+  EXPECT_TRUE(controller.AwaitingFirstSync());
+  EXPECT_EQ(prompts.CountText(QStringLiteral("The machine is not answering; the synchronisation "
+                                             "has stopped.")),
+            1);
+}
+
+TEST_F(ConnectionControllerTest, AMachineLostMidReadIsNotTakenForSynchronised) {
+  machine.VanishAfterRequests(5);
+  QSignalSpy accepted(&controller, &ConnectionController::SyncAccepted);
+  QSignalSpy handled(&controller, &ConnectionController::SyncHandled);
+  ASSERT_TRUE(controller.TryConnect(ConnectionController::kArrivalNoticeMs));
+  ASSERT_TRUE(handled.wait(kWaitMs));
+  EXPECT_TRUE(accepted.isEmpty());
+  EXPECT_FALSE(connection.Image().syncComplete);
+  EXPECT_TRUE(controller.AwaitingFirstSync());
+  EXPECT_TRUE(prompts.OfKind(Kind::Tell).empty());  // its removal speaks for it
 }
 
 }  // namespace

@@ -334,6 +334,13 @@ TEST(V7ctl, WithoutAMachineMachineCommandsExitTwo) {
   EXPECT_EQ(Lines(r.err).size(), 1u);
 }
 
+TEST(V7ctl, ASilentMachineStopsTheReadAfterThreeRequestsAndExitsTwo) {
+  const Result r = RunCli({"--sim-silent", "--trace", "info"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("v7ctl: machine not answering\n"), std::string::npos) << r.err;
+  EXPECT_EQ(SentCodes(r.err), (std::vector<int>{128, 129, 127, 138}));  // then goodbye
+}
+
 TEST(V7ctl, HelpVersionAndUdevRules) {
   const Result help = RunCli({"--help"});
   EXPECT_EQ(help.code, 0);

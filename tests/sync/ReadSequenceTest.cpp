@@ -68,7 +68,7 @@ TEST(ReadSequenceDspReads, CoverEveryFieldButTheTwoVolumesTheVolumesReplyBrings)
 
 TEST_F(ReadSequenceTest, FullReadSendsThe36RequestsInOrderAndFillsTheImage) {
   image.dirty = true;
-  ASSERT_TRUE(ReadAllParameters(link, image, clock));
+  ASSERT_EQ(ReadAllParameters(link, image, clock), SyncResult::kCompleted);
   Settle();
   ExpectRequests(Requests(), DocumentedReadSequence());
   EXPECT_EQ(Requests().size(), static_cast<size_t>(kReadSequenceRequests));
@@ -93,7 +93,7 @@ TEST_F(ReadSequenceTest, FullReadSendsThe36RequestsInOrderAndFillsTheImage) {
 TEST_F(ReadSequenceTest, AnotherModelGetsTheTwoIdentityRequestsThenGoodbye) {
   machine.SetModelName("X9");
   int pending = 2;
-  EXPECT_FALSE(ReadAllParameters(link, image, clock));
+  EXPECT_EQ(ReadAllParameters(link, image, clock), SyncResult::kIdentityOnly);
   EXPECT_EQ(HandleSyncComplete(link, image, pending, clock), SyncOutcome::kModelMismatch);
   EXPECT_EQ(machine.RequestCodes(), (Bytes{128, 129, 138}));
   EXPECT_FALSE(link.IsConnected());
@@ -103,7 +103,7 @@ TEST_F(ReadSequenceTest, AnotherModelGetsTheTwoIdentityRequestsThenGoodbye) {
 TEST_F(ReadSequenceTest, LowerCaseModelStopsTheReadButPassesTheCheck) {
   machine.SetModelName("v7");
   int pending = kNoPendingMode;
-  EXPECT_FALSE(ReadAllParameters(link, image, clock));
+  EXPECT_EQ(ReadAllParameters(link, image, clock), SyncResult::kIdentityOnly);
   EXPECT_EQ(HandleSyncComplete(link, image, pending, clock), SyncOutcome::kAccepted);
   Settle();
   EXPECT_EQ(machine.RequestCodes(), (Bytes{128, 129}));
@@ -125,7 +125,7 @@ TEST_F(ReadSequenceTest, ModelNameThatNeverArrivesKeepsTheLastOne) {
   // The identity check uses the name the image already holds.
   machine.SetModelName("X9");
   machine.DropNextReplies(1);  // the model reply is lost
-  ASSERT_TRUE(ReadAllParameters(link, image, clock));
+  ASSERT_EQ(ReadAllParameters(link, image, clock, kReplyWaitHere), SyncResult::kCompleted);
   Settle();
   EXPECT_EQ(image.modelName, "V7");
 }

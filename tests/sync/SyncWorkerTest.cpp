@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
-
+#include "CompletionProbe.h"
 #include "SimulatedLinkFixture.h"
 #include "sync/ReadSequence.h"
 #include "sync/SyncWorker.h"
@@ -10,23 +8,7 @@
 namespace v7 {
 namespace {
 
-// Stands in for the view: records each finished sequence and whether syncComplete was still
-// clear.
-struct CompletionProbe {
-  SyncCompletion Callback(const ParameterImage& image) {
-    return [this, &image](SyncKind kind) {
-      std::lock_guard lock(mutex);
-      kinds.push_back(kind);
-      flagAtCompletion = image.syncComplete.load();
-      done.notify_all();
-    };
-  }
-  std::mutex mutex;
-  std::condition_variable done;
-  std::vector<SyncKind> kinds;
-  bool flagAtCompletion = true;
-};
-
+using testing_support::CompletionProbe;
 using SyncWorkerTest = testing_support::SimulatedLinkFixture;
 
 TEST_F(SyncWorkerTest, ReadWorkerPausesReadsReportsAndThenSetsTheFlag) {
@@ -37,6 +19,7 @@ TEST_F(SyncWorkerTest, ReadWorkerPausesReadsReportsAndThenSetsTheFlag) {
   EXPECT_FALSE(image.syncComplete);
   worker.Wait();
   EXPECT_EQ(probe.kinds, std::vector<SyncKind>{SyncKind::kRead});
+  EXPECT_EQ(probe.results, std::vector<SyncResult>{SyncResult::kCompleted});
   EXPECT_FALSE(probe.flagAtCompletion);
   EXPECT_TRUE(image.syncComplete);
   EXPECT_EQ(clock.Requested(), kReadStartPause + kReadSequenceEndPause);
@@ -50,6 +33,7 @@ TEST_F(SyncWorkerTest, WriteWorkerPauses200MsAndReportsWrite) {
   ASSERT_TRUE(worker.StartWriteSync(probe.Callback(image)));
   worker.Wait();
   EXPECT_EQ(probe.kinds, std::vector<SyncKind>{SyncKind::kWrite});
+  EXPECT_EQ(probe.results, std::vector<SyncResult>{SyncResult::kCompleted});
   EXPECT_EQ(clock.Requested(), kWriteStartPause);
   EXPECT_TRUE(image.syncComplete);
 }
@@ -65,13 +49,15 @@ TEST_F(SyncWorkerTest, OnlyOneSequenceRunsAtATimeAndANewOneMayFollow) {
   EXPECT_EQ(probe.kinds, (std::vector<SyncKind>{SyncKind::kRead, SyncKind::kWrite}));
 }
 
-TEST_F(SyncWorkerTest, WorkerOnAClosedLinkSendsNothingAndStillCompletes) {
+TEST_F(SyncWorkerTest, WorkerOnAClosedLinkSendsNothingAndReportsTheMachineLost) {
   link.CloseUsbDevice();
   SyncWorker worker(image, link, clock);
   CompletionProbe probe;
   ASSERT_TRUE(worker.StartReadSync(probe.Callback(image)));
   worker.Wait();
   EXPECT_EQ(probe.kinds.size(), 1u);
+  EXPECT_EQ(probe.results, std::vector<SyncResult>{SyncResult::kMachineLost});
+  EXPECT_FALSE(image.syncComplete);
   EXPECT_TRUE(machine.Requests().empty());
 }
 

@@ -59,7 +59,7 @@ class WriteSequenceTest : public testing::Test {
 };
 
 TEST_F(WriteSequenceTest, VolumeSaveModeByPowerSends86ReportsWithoutTheMasterVolumes) {
-  EXPECT_TRUE(WriteAllParameters(sink, image));
+  EXPECT_EQ(WriteAllParameters(sink, image), SyncResult::kCompleted);
   EXPECT_EQ(sink.sent.size(), 86u);
   EXPECT_EQ(Steps(sink.sent), DocumentedWriteSequence(false, true, true));
 }
@@ -112,9 +112,9 @@ TEST_F(WriteSequenceTest, BandCoefficientsAreReplayedFromTheStoredRecords) {
   EXPECT_EQ(Bytes(it->Data(), it->Data() + 20), Bytes(w.bytes.begin(), w.bytes.end()));
 }
 
-TEST_F(WriteSequenceTest, WithTheLinkClosedNothingIsSentAndFalseIsReturned) {
+TEST_F(WriteSequenceTest, WithTheLinkClosedNothingIsSentAndTheMachineIsLost) {
   sink.open = false;
-  EXPECT_FALSE(WriteAllParameters(sink, image));
+  EXPECT_EQ(WriteAllParameters(sink, image), SyncResult::kMachineLost);
   EXPECT_TRUE(sink.sent.empty());
 }
 
@@ -124,7 +124,7 @@ TEST_F(WriteToMachineTest, FullWriteReachesTheMachineInOrder) {
   image.dsp.echoTime = 5000;
   image.dsp.centerVolume = -9;
   image.micDynamicsTable.fill(0x30);
-  ASSERT_TRUE(WriteAllParameters(link, image));
+  ASSERT_EQ(WriteAllParameters(link, image), SyncResult::kCompleted);
   Settle();
   EXPECT_EQ(Steps(machine.Requests()), DocumentedWriteSequence(false, false, true));
   const DspParams onMachine = DecodeDspFields(machine.Current());
