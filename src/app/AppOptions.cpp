@@ -1,6 +1,24 @@
 #include "app/AppOptions.h"
 
+#include <array>
+
+#include "params/ParameterImage.h"
+
 namespace v7 {
+
+namespace {
+
+// The names --page takes, in page order.
+constexpr std::array<const char*, kPageCount> kPageOptionNames = {"mic",  "music",  "echo",
+                                                                  "main", "center", "sub"};
+
+std::optional<int> PageNamed(const QString& name) {
+  for (int page = 0; page < kPageCount; ++page)
+    if (name == QLatin1String(kPageOptionNames[static_cast<size_t>(page)])) return page;
+  return std::nullopt;
+}
+
+}  // namespace
 
 AppOptions AppOptions::Parse(const QStringList& arguments) {
   AppOptions options;
@@ -18,6 +36,12 @@ AppOptions AppOptions::Parse(const QStringList& arguments) {
       options.screenshotPath = arguments[++i];
     } else if (argument.startsWith(QLatin1String("--screenshot="))) {
       options.screenshotPath = argument.section(u'=', 1);
+    } else if (argument == QLatin1String("--page") && i + 1 < arguments.size() &&
+               PageNamed(arguments[i + 1])) {
+      options.page = PageNamed(arguments[++i]);
+    } else if (argument.startsWith(QLatin1String("--page=")) &&
+               PageNamed(argument.section(u'=', 1))) {
+      options.page = PageNamed(argument.section(u'=', 1));
     } else {
       options.error = QStringLiteral("unknown or incomplete option: %1").arg(argument);
     }
@@ -32,6 +56,7 @@ QString AppOptions::HelpText() {
       "  --simulate         use the built-in simulated machine instead of USB\n"
       "  --screenshot FILE  save the main window as a PNG after the first synchronisation\n"
       "                     (or after 3 s without a machine) and exit\n"
+      "  --page PAGE        start on the tuning page mic, music, echo, main, center or sub\n"
       "  --trace            write trace lines on standard error (also V7_TRACE=1)\n"
       "  --version          print the version and exit\n"
       "  --help             print this help and exit\n");

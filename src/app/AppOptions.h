@@ -2,14 +2,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace v7 {
 
 // The command line of v7-control.
 struct AppOptions {
-  bool simulate = false;   // --simulate: the built-in simulated machine is plugged in
-  QString screenshotPath;  // --screenshot FILE: save the window after the first sync, exit
-  bool trace = false;      // --trace: trace lines on standard error
+  bool simulate = false;    // --simulate: the built-in simulated machine is plugged in
+  QString screenshotPath;   // --screenshot FILE: save the window after the first sync, exit
+  bool trace = false;       // --trace: trace lines on standard error
+  std::optional<int> page;  // --page NAME: the channel panel's page to start on
   bool showHelp = false;
   bool showVersion = false;
   QString error;  // set when the command line is not understood

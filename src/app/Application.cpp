@@ -125,7 +125,9 @@ void Application::StartView() {
           &MainView::ShowTrayNotice);
   Image().FillStartupBands();
   language_ = settings_->InterfaceLanguage();
-  ShowPanelPage(kPageMic);
+  view->CreateChannelPanel(Image(), Link(), language_);
+  connect(connection_.get(), &ConnectionController::LevelsPolled, view,
+          &MainView::UpdatePanelLevels);
   ApplyInterfaceLanguage();
   connection_->Start();
 }

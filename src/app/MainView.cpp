@@ -5,10 +5,9 @@
 #include <algorithm>
 
 #include "app/BannerTrayNotice.h"
-#include "app/PanelPlaceholder.h"
 #include "app/SystemTrayNotice.h"
-#include "i18n/LanguageTables.h"
 #include "params/ParameterImage.h"
+#include "ui/panels/ChannelPanel.h"
 #include "ui/ribbon/MainFrameRibbon.h"
 
 namespace v7 {
@@ -42,25 +41,33 @@ QWidget* MainView::ChannelPanel() const {
   return panel_;
 }
 
-void MainView::ShowPanelPage(int page, Language language) {
-  currentPage_ = std::clamp(page, 0, kPageCount - 1);
-  if (!panel_) {
-    panel_ = new PanelPlaceholder(this);
-    panel_->setGeometry(panelRect_);
-    panel_->show();
-    panel_->lower();
-  }
-  panel_->SetPage(currentPage_, language);
+int MainView::CurrentPage() const {
+  return panel_ ? panel_->Page() : currentPage_;
 }
 
-void MainView::RefreshPanel(Language language) {
-  if (panel_) panel_->SetPage(currentPage_, language);
+void MainView::CreateChannelPanel(ParameterImage& image, ReportSink& sink, Language language) {
+  if (panel_) return;
+  panel_ = new v7::ChannelPanel(image, sink, language, currentPage_, this);
+  panel_->setGeometry(panelRect_);
+  panel_->show();
+  panel_->lower();
+}
+
+void MainView::ShowPanelPage(int page, Language) {
+  currentPage_ = std::clamp(page, 0, kPageCount - 1);
+  if (panel_) panel_->SetPage(currentPage_);
+}
+
+void MainView::RefreshPanel(Language) {
+  if (panel_) panel_->ReloadFromImage();
 }
 
 void MainView::ApplyPanelLanguage(const LanguageTable& table, Language language) {
-  if (!panel_) return;
-  ApplyDialogTexts(table, panel_, PanelPlaceholder::kDialogId);
-  panel_->SetPage(currentPage_, language);
+  if (panel_) panel_->ApplyLanguage(table, language);
+}
+
+void MainView::UpdatePanelLevels() {
+  if (panel_) panel_->UpdateLevels();
 }
 
 void MainView::resizeEvent(QResizeEvent* event) {

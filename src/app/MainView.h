@@ -9,9 +9,11 @@
 
 namespace v7 {
 
+class ChannelPanel;
 class LanguageTable;
 class MainFrameRibbon;
-class PanelPlaceholder;
+class ParameterImage;
+class ReportSink;
 class TrayNotice;
 
 // The main window's client area: it holds the channel panel at panelRect, passes wheel turns
@@ -30,14 +32,21 @@ class MainView : public QWidget {
   ~MainView() override;
 
   QRect PanelRect() const { return panelRect_; }
+  // Creates the channel panel on the current page: it shows and changes `image` and sends
+  // through `sink`.
+  void CreateChannelPanel(ParameterImage& image, ReportSink& sink, Language language);
   QWidget* ChannelPanel() const;
-  int CurrentPage() const { return currentPage_; }
-  // Shows `page` (clamped), creating the channel panel the first time.
+  // The page the panel shows (its own buttons change it too).
+  int CurrentPage() const;
+  // Shows `page` (clamped). The panel keeps the language it was created with or last given by
+  // ApplyPanelLanguage.
   void ShowPanelPage(int page, Language language);
   // Shows the current page again from the image.
   void RefreshPanel(Language language);
   // Re-applies the panel's texts after a language switch.
   void ApplyPanelLanguage(const LanguageTable& table, Language language);
+  // The level meters show the levels the image holds.
+  void UpdatePanelLevels();
   void SetWheelTarget(MainFrameRibbon* ribbon) { wheelTarget_ = ribbon; }
 
   // The notification balloon (or the banner); a new notice replaces the old and its time.
@@ -51,7 +60,7 @@ class MainView : public QWidget {
  private:
   void CreateTrayNotice(TrayNotice* injectedTray);
 
-  PanelPlaceholder* panel_ = nullptr;
+  v7::ChannelPanel* panel_ = nullptr;
   MainFrameRibbon* wheelTarget_ = nullptr;
   TrayNotice* tray_ = nullptr;
   std::unique_ptr<TrayNotice> ownTray_;

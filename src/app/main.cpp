@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   seams.machine.simulate = options.simulate;
   v7::Application app(seams);
   if (!app.Start()) return 0;
+  if (options.page) app.ShowPanelPage(*options.page);
 
   std::unique_ptr<v7::ScreenshotTrigger> screenshot;
   if (!options.screenshotPath.isEmpty())

@@ -117,6 +117,7 @@ void ConnectionController::AskToSaveAfterRemoval() {
 
 void ConnectionController::PollLevels() {
   if (machine_.Image().syncComplete && levelPollingEnabled_) machine_.SendCommand(kCmdGetLevels);
+  emit LevelsPolled();
 }
 
 void ConnectionController::OnSyncComplete(SyncResult result) {

@@ -66,6 +66,8 @@ class ConnectionController : public QObject {
   void SyncAccepted();
   // The end of every completion handling (after the model check passed or not).
   void SyncHandled();
+  // A tick of the level polling: the image holds the levels the machine last sent.
+  void LevelsPolled();
 
  private:
   void TellPermissionProblemOnce();
