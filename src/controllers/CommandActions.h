@@ -25,7 +25,7 @@ class CommandActions : public QObject {
     ResetMachine,    // tab row
     RemoteLearning,  // tab row
     SwitchLanguage,  // tab row
-    MicSub,          // shown by no element
+    MicSub,          // application menu
     MicMute,
     MusicMute,
     Fbc,

@@ -114,6 +114,7 @@ void CommandController::UpdateActionStates() {
   actions_.Action(Cmd::MicMute)->setChecked(dsp.micMute == 1);
   actions_.Action(Cmd::MusicMute)->setChecked(dsp.musicMute == 1);
   actions_.Action(Cmd::Fbc)->setChecked(dsp.fbcBypass == 0);
+  actions_.Action(Cmd::MicSub)->setEnabled(shell_.IsLinkOpen());
 
   EqCommandTarget* panel = EqTarget();
   QAction* bypass = actions_.Action(Cmd::EqBypass);

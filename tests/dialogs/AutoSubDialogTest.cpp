@@ -3,9 +3,15 @@
 #include <QPointer>
 
 #include "app/MainWindow.h"
+#include "controllers/MachineConnection.h"
 #include "dialogs/DialogFixture.h"
 #include "protocol/Commands.h"
 #include "ui/dialogs/AutoSubDialog.h"
+#include "ui/ribbon/MainRibbon.h"
+#include "ui/ribbon/RibbonAppMenu.h"
+#include "ui/ribbon/RibbonBar.h"
+#include "ui/ribbon/RibbonButton.h"
+#include "ui/ribbon/RibbonIds.h"
 #include "ui/widgets/ImageSlider.h"
 
 namespace v7 {
@@ -91,6 +97,21 @@ TEST_F(AutoSubDialogTest, ASyncReloadsItAndEscapeClosesIt) {
   QTest::keyClick(dialog, Qt::Key_Escape);
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, kWaitMs));
   EXPECT_EQ(app->MicSubDialog(), nullptr);
+}
+
+TEST_F(AutoSubDialogTest, TheApplicationMenuOffersItWhileConnected) {
+  StartConnected(Language::English);
+  auto* ribbon = dynamic_cast<MainRibbon*>(app->Window()->Ribbon());
+  RibbonButton* entry =
+      test::DialogFixture::ChildWithId<RibbonButton>(ribbon->Bar()->AppMenu(), RibbonId::kMicSub);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(entry->Action()->text(), QStringLiteral("Mic Sub"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return entry->Action()->isEnabled(); }, kWaitMs));
+  entry->Action()->trigger();
+  ASSERT_NE(app->MicSubDialog(), nullptr);
+  EXPECT_TRUE(app->MicSubDialog()->isVisible());
+  app->Connection().CloseUsbDevice();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !entry->Action()->isEnabled(); }, kWaitMs));
 }
 
 }  // namespace

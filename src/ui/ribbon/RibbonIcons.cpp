@@ -47,6 +47,9 @@ QPixmap RibbonIcons::Make(Icon icon, int size) {
     case Icon::Language:
       DrawLanguage(painter);
       break;
+    case Icon::MicSub:
+      DrawMicSub(painter);
+      break;
   }
   return pixmap;
 }
@@ -213,6 +216,28 @@ QPixmap RibbonIcons::Orb(int size, bool hovered, bool pressed) {
   painter.setBrush(gloss);
   painter.drawEllipse(shine);
   return pixmap;
+}
+
+// A microphone beside a loudspeaker with an arrow down: singing turns the subwoofer down.
+void RibbonIcons::DrawMicSub(QPainter& painter) {
+  painter.setPen(QPen(QColor(0x2B, 0x2F, 0x3A), 0.7));
+  painter.setBrush(Vertical(1, 9, QColor(0xC8, 0xCE, 0xD8), QColor(0x6A, 0x72, 0x82)));
+  painter.drawRoundedRect(QRectF(1.5, 1.5, 4, 7.5), 2, 2);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(QRectF(0.5, 5, 6, 6), 180 * 16, 180 * 16);
+  painter.drawLine(QPointF(3.5, 11), QPointF(3.5, 14));
+  painter.drawLine(QPointF(1.5, 14), QPointF(5.5, 14));
+  painter.setBrush(Vertical(4, 15, QColor(0x5A, 0x64, 0x78), QColor(0x22, 0x27, 0x30)));
+  painter.drawRoundedRect(QRectF(7.5, 4.5, 7, 10), 1.5, 1.5);
+  painter.setBrush(QColor(0x14, 0xB4, 0xFF));
+  painter.drawEllipse(QPointF(11, 10.5), 2.3, 2.3);
+  QPainterPath arrow;
+  arrow.moveTo(9, 0.5);
+  arrow.lineTo(13, 0.5);
+  arrow.lineTo(11, 3.5);
+  arrow.closeSubpath();
+  painter.setBrush(QColor(0xE8, 0x4A, 0x3C));
+  painter.drawPath(arrow);
 }
 
 }  // namespace v7

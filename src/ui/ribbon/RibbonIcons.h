@@ -7,7 +7,7 @@ namespace v7 {
 
 class RibbonIcons {
  public:
-  enum class Icon { Open, Save, Exit, About, Reset, Remote, Language };
+  enum class Icon { Open, Save, Exit, About, Reset, Remote, Language, MicSub };
 
   static QPixmap Make(Icon icon, int size);
   // The round application button, with its hovered and pressed shades.
@@ -21,6 +21,7 @@ class RibbonIcons {
   static void DrawReset(QPainter& painter);
   static void DrawRemote(QPainter& painter);
   static void DrawLanguage(QPainter& painter);
+  static void DrawMicSub(QPainter& painter);
 };
 
 }  // namespace v7

@@ -8,6 +8,7 @@ namespace v7::RibbonId {
 constexpr int kFileOpen = 57601;
 constexpr int kFileSave = 57603;
 constexpr int kAppExit = 57665;
+constexpr int kMicSub = 32883;
 
 // Right end of the tab row.
 constexpr int kResetMachine = 32811;

@@ -66,6 +66,8 @@ void RibbonLayout::BuildAppMenu(RibbonBar& bar, const CommandActions& actions, L
                    RibbonIcons::Make(Icon::Open, kLargeIcon));
   menu->AddCommand(Id::kFileSave, actions.Action(Command::SaveFile),
                    RibbonIcons::Make(Icon::Save, kLargeIcon));
+  menu->AddCommand(Id::kMicSub, actions.Action(Command::MicSub),
+                   RibbonIcons::Make(Icon::MicSub, kLargeIcon));
   menu->SetRecentTitle(Text::kRecentTitle.In(language));
   menu->SetExitCommand(Id::kAppExit, actions.Action(Command::Exit),
                        RibbonIcons::Make(Icon::Exit, kSmallIcon));
