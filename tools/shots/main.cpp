@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "DialogShots.h"
 #include "EqGraphShots.h"
 #include "ShotFolder.h"
 #include "WidgetShots.h"
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
   v7::shots::WriteWidgetSheets(folder);
   v7::shots::WriteEqGraphShots(folder);
   v7::shots::WriteWindowShots(folder);
+  v7::shots::WriteDialogShots(folder);
   return folder.AllSaved() ? 0 : 1;
 }

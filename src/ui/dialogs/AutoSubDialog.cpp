@@ -59,6 +59,7 @@ AutoSubDialog::AutoSubDialog(ShellOperations& shell, QWidget* parent)
   setFixedSize(DluToPixelsX(181), DluToPixelsY(122));
   setAttribute(Qt::WA_DeleteOnClose);
   ApplyDialogBackground(this);
+  ApplyDialogFont(this);
   for (const AutoSubControlInfo& info : AutoSubControls()) {
     const RowLayout& layout = kRows[static_cast<size_t>(info.control)];
     Row& row = RowOf(info.control);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 
 #include "ui/dialogs/DialogStyle.h"
 #include "ui/dialogs/DialogUnits.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kButtonFontPixels = 12;
 constexpr int kFocusFrameMargin = 1;
+constexpr int kDialogFontPixels = 11;
 
 }  // namespace
 
@@ -38,6 +40,16 @@ ImageSlider* MakeDialogSlider(QWidget* parent, int controlId, const QRect& rect,
   slider->SetRange(minimum, maximum);
   slider->setGeometry(rect);
   return slider;
+}
+
+void ApplyDialogFont(QWidget* dialog) {
+  QFont font = dialog->font();
+  font.setPixelSize(kDialogFontPixels);
+  dialog->setFont(font);
+}
+
+void FitToText(QWidget* control) {
+  control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
 }
 
 QLabel* MakeDialogLabel(QWidget* parent, int controlId, const QString& text, const QRect& rect) {

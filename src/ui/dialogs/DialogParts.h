@@ -23,6 +23,12 @@ ImageButton* MakeDialogButton(QWidget* parent, int controlId, const QString& tex
 ImageSlider* MakeDialogSlider(QWidget* parent, int controlId, const QRect& rect, int minimum,
                               int maximum, bool focusedThumb = true);
 
+// The dialog font: the layouts are in units of an 8-point font, which is 11 pixels high.
+void ApplyDialogFont(QWidget* dialog);
+
+// Widens `control` to its text where the layout's width is too narrow for the font.
+void FitToText(QWidget* control);
+
 // A label with its control identifier.
 QLabel* MakeDialogLabel(QWidget* parent, int controlId, const QString& text, const QRect& rect);
 

@@ -34,6 +34,7 @@ KeyLearningDialog::KeyLearningDialog(const QString& keyText, const LanguageTable
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowModality(Qt::ApplicationModal);
   ApplyDialogBackground(this);
+  ApplyDialogFont(this);
 
   keyText_ = MakeDialogLabel(this, kKeyTextId, keyText, DluRect(12, 10, 176, 10));
   MakeDialogLabel(this, kInstructionId, QString::fromUtf8(kBuiltInInstruction),

@@ -156,6 +156,7 @@ MachineSettingsDialog::MachineSettingsDialog(ShellOperations& shell, QWidget* pa
   setFixedSize(DluToPixelsX(271), DluToPixelsY(175));
   setAttribute(Qt::WA_DeleteOnClose);
   ApplyDialogBackground(this);
+  ApplyDialogFont(this);
   for (const Box& group : kGroups) {
     auto* box = new QGroupBox(group.text.In(Language::Chinese), this);
     SetControlId(box, group.id);
@@ -232,6 +233,8 @@ void MachineSettingsDialog::BuildButtons() {
 
 void MachineSettingsDialog::ApplyLanguage(const LanguageTable& table, Language language) {
   ApplyDialogTexts(table, this, kDialogId);
+  for (QCheckBox* box : findChildren<QCheckBox*>()) FitToText(box);
+  for (const ChannelControls& c : channels_) FitToText(c.maximumCaption);
   for (Channel channel : {Channel::Mic, Channel::Music})
     if (!Controls(channel).enable->isChecked()) ShowStartInvalid(channel);
   ApplyTooltips(language);

@@ -58,6 +58,7 @@ RemoteDialog::RemoteDialog(ShellOperations& shell, const LanguageTable& table, Q
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_DeleteOnClose);
   ApplyDialogBackground(this);
+  ApplyDialogFont(this);
   picture_ = new QLabel(this);
   picture_->setGeometry(kMargin, kMargin, kRemotePictureWidth, kRemotePictureHeight);
   BuildKeyAreas();
