@@ -7,6 +7,7 @@
 
 #include "DialogShots.h"
 #include "EqGraphShots.h"
+#include "PanelShots.h"
 #include "ShotFolder.h"
 #include "WidgetShots.h"
 #include "WindowShots.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   if (!folder.Create()) return 1;
   v7::shots::WriteWidgetSheets(folder);
   v7::shots::WriteEqGraphShots(folder);
+  v7::shots::WritePanelShots(folder);
   v7::shots::WriteWindowShots(folder);
   v7::shots::WriteDialogShots(folder);
   return folder.AllSaved() ? 0 : 1;

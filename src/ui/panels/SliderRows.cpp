@@ -24,6 +24,7 @@ constexpr std::array<Look, kPageCount> kGateRowLook = {L::kShown,  L::kShown,  L
                                                        L::kHidden, L::kHidden, L::kHidden};
 constexpr int kGateRow = 3;
 constexpr char kWidestLabel[] = "228.8ms";
+constexpr int kLabelPadding = 4;
 
 Look LookOf(int page, int row) {
   const auto& looks = row == kGateRow ? kGateRowLook : kUpperRowsLook;
@@ -47,10 +48,11 @@ SliderRows::SliderRows(QWidget* panel) {
     SetControlId(r.label, kLabelIds[index]);
     // As wide as the longest label ("228.3ms"), so that no value is clipped.
     const QRect place = panel::RowLabelRect(row);
-    r.label->setGeometry(place.x(), place.y(),
-                         std::max(place.width(), r.label->fontMetrics().horizontalAdvance(
-                                                     QString::fromLatin1(kWidestLabel))),
-                         place.height());
+    r.label->setGeometry(
+        place.x(), place.y(),
+        std::max(place.width(), kLabelPadding + r.label->fontMetrics().horizontalAdvance(
+                                                    QString::fromLatin1(kWidestLabel))),
+        place.height());
     r.label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Until a page says otherwise: the mic page's ranges.
     if (const std::optional<ParameterId> id = RowParameter(kPageMic, row))
