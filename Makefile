@@ -33,10 +33,12 @@ tsan: deps
 	cd build-tsan && ctest --output-on-failure
 
 # Everything under AddressSanitizer and UBSan at -O1; the first finding fails its test.
+# ASAN_GUI=OFF keeps it to the core, the command line and the simulated machine (CI's budget).
 ASAN_BUILD ?= build-asan
+ASAN_GUI ?= ON
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DV7_ASAN=ON \
-	  -DV7_WERROR=ON -DV7_BUILD_BENCH=OFF
+	  -DV7_WERROR=ON -DV7_BUILD_BENCH=OFF -DV7_BUILD_GUI=$(ASAN_GUI)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j$(JOBS)

@@ -1,6 +1,7 @@
 #include "controllers/CommandController.h"
 
 #include <QAction>
+#include <utility>
 
 #include "controllers/CommandActions.h"
 #include "controllers/CommandTexts.h"
@@ -65,9 +66,9 @@ void CommandController::Connect(QAction* action, const std::function<void()>& ru
 
 void CommandController::ConnectCommands() {
   const auto accessors = [this] { return ParameterAccessors(shell_.Image(), shell_.Link()); };
-  const auto whileLinked = [this](void (ShellOperations::*open)()) {
-    return [this, open] {
-      if (shell_.IsLinkOpen()) (shell_.*open)();
+  const auto whileLinked = [this](std::function<void()> open) {
+    return [this, open = std::move(open)] {
+      if (shell_.IsLinkOpen()) open();
     };
   };
   Connect(actions_.Action(Cmd::OpenFile), [this] { modes_.OpenModeFile(); });
@@ -77,8 +78,9 @@ void CommandController::ConnectCommands() {
   Connect(actions_.Action(Cmd::Exit), [this] { emit CloseRequested(); });
   Connect(actions_.Action(Cmd::About), [this] { shell_.ShowAboutBox(); });
   Connect(actions_.Action(Cmd::ResetMachine), [this] { ResetMachine(); });
-  Connect(actions_.Action(Cmd::RemoteLearning), whileLinked(&ShellOperations::OpenRemoteLearning));
-  Connect(actions_.Action(Cmd::MicSub), whileLinked(&ShellOperations::OpenMicSubDialog));
+  Connect(actions_.Action(Cmd::RemoteLearning),
+          whileLinked([this] { shell_.OpenRemoteLearning(); }));
+  Connect(actions_.Action(Cmd::MicSub), whileLinked([this] { shell_.OpenMicSubDialog(); }));
   Connect(actions_.Action(Cmd::SwitchLanguage), [this] { shell_.SwitchLanguage(); });
   Connect(actions_.Action(Cmd::MicMute),
           [accessors] { accessors().ToggleMute(MuteChannel::kMic); });
