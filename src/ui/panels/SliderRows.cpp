@@ -46,13 +46,14 @@ SliderRows::SliderRows(QWidget* panel) {
     r.slider->setGeometry(QRect(panel::RowSliderPlace(row), r.slider->sizeHint()));
     r.label = new QLabel(QStringLiteral("0"), panel);
     SetControlId(r.label, kLabelIds[index]);
-    // As wide as the longest label ("228.3ms"), so that no value is clipped.
+    // As wide as the longest label ("228.3ms"), so that no value is clipped; where that would
+    // run under the echo preview the label moves left into the gap after its slider.
     const QRect place = panel::RowLabelRect(row);
-    r.label->setGeometry(
-        place.x(), place.y(),
+    const int width =
         std::max(place.width(), kLabelPadding + r.label->fontMetrics().horizontalAdvance(
-                                                    QString::fromLatin1(kWidestLabel))),
-        place.height());
+                                                    QString::fromLatin1(kWidestLabel)));
+    const int x = std::min(place.x(), panel::kEchoPreviewRect.left() - width);
+    r.label->setGeometry(x, place.y(), width, place.height());
     r.label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Until a page says otherwise: the mic page's ranges.
     if (const std::optional<ParameterId> id = RowParameter(kPageMic, row))
