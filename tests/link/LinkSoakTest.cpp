@@ -57,20 +57,25 @@ TEST(LinkSoakTest, ConnectRequestCloseCyclesLeaveNoDescriptorOrThreadBehind) {
   auto lookForARealMachine = [&realLink] {
     if (realLink.OpenUsbDevice() == OpenResult::kOpened) realLink.CloseUsbDevice();
   };
-  lookForARealMachine();  // hidapi keeps what its first use sets up
-  const ProcessCounts before;
-  for (int cycle = 0; cycle < kCycles; ++cycle) {
+  auto connectRequestClose = [&](int cycle) {
     ASSERT_EQ(link.OpenUsbDevice(), OpenResult::kOpened) << "cycle " << cycle;
     ASSERT_EQ(SendCommand(link, kCmdGetMode), kReportSize) << "cycle " << cycle;
     ASSERT_TRUE(link.AwaitReply(1s)) << "cycle " << cycle;
     link.CloseUsbDevice();
     lookForARealMachine();
+  };
+  // One cycle before counting: hidapi keeps what its first use sets up, and a sanitizer's
+  // runtime starts a thread of its own when the first thread is created.
+  ASSERT_NO_FATAL_FAILURE(connectRequestClose(-1));
+  const ProcessCounts before;
+  for (int cycle = 0; cycle < kCycles; ++cycle) {
+    ASSERT_NO_FATAL_FAILURE(connectRequestClose(cycle));
   }
   const ProcessCounts after = SettledCounts(before);
   EXPECT_EQ(after.fileDescriptors, before.fileDescriptors);
   EXPECT_EQ(after.threads, before.threads);
   EXPECT_EQ(machine.OpenHandleCount(), 0);
-  EXPECT_EQ(machine.Requests().size(), static_cast<size_t>(kCycles));
+  EXPECT_EQ(machine.Requests().size(), static_cast<size_t>(kCycles + 1));
 }
 
 }  // namespace
