@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "PanelFixture.h"
+#include "ui/panels/BandTable.h"
 #include "ui/panels/EchoPreviewArea.h"
 #include "ui/panels/MicSubGroup.h"
 #include "ui/panels/PageButtons.h"
@@ -188,12 +189,12 @@ TEST_F(PanelFixture, SlidersTellScreenReadersTheirCaptionAndLabel) {
   EXPECT_TRUE(slider->state().disabled);
 }
 
-TEST_F(PanelFixture, TabReachesTheButtonsSlidersAndGraphInOrder) {
+TEST_F(PanelFixture, TabReachesTheButtonsSlidersBandTableAndGraphInOrder) {
   Make(kPageMic);
   std::vector<QWidget*> order;
   QWidget* w = panel->Buttons().Button(1076);
   w->setFocus(Qt::TabFocusReason);
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 9; ++i) {
     order.push_back(QApplication::focusWidget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
@@ -204,6 +205,7 @@ TEST_F(PanelFixture, TabReachesTheButtonsSlidersAndGraphInOrder) {
                                       RowSlider(2),
                                       RowSlider(3),
                                       panel->EchoPreview().Preview(),
+                                      panel->Table(),
                                       panel->Graph()};
   EXPECT_EQ(order, want);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
 #include <span>
@@ -10,6 +11,9 @@
 #include "i18n/LanguageTable.h"
 #include "i18n/LanguageTables.h"
 #include "ui/dialogs/DialogStyle.h"
+#include "ui/panels/BandEditor.h"
+#include "ui/panels/BandEditorSync.h"
+#include "ui/panels/BandTable.h"
 #include "ui/panels/ChannelPanelLayout.h"
 #include "ui/panels/EchoPreviewArea.h"
 #include "ui/panels/FocusMarker.h"
@@ -90,15 +94,22 @@ void ChannelPanel::CreateMeters() {
   }
 }
 
-// The band area stays empty here; the band table and the single-band editor live in it.
+// The band table fills the band area; the single-band editor takes its place while a band is
+// selected.
 void ChannelPanel::CreateLowerPart() {
   bandArea_ = new QWidget(this);
   bandArea_->setGeometry(panel::kBandAreaRect);
+  table_ = new BandTable(bandArea_);
+  auto* layout = new QVBoxLayout(bandArea_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(table_);
+  editor_ = new BandEditor(bandArea_);
   graph_ = new EqGraph(this);
   SetControlId(graph_, kGraphId);
   graph_->setGeometry(panel::kGraphRect);
   graph_->SetBandCount(kGraphBands);
   graph_->ResetView();
+  bands_ = new BandEditorSync(*graph_, *table_, *editor_, image_, accessors_);
 }
 
 void ChannelPanel::ApplyAccessibleTexts() {
@@ -110,6 +121,7 @@ void ChannelPanel::ApplyAccessibleTexts() {
     meters_[i]->setToolTip(panel::kMeterNames[i].In(language_));
   }
   graph_->setAccessibleName(panel::kGraphName.In(language_));
+  editor_->ApplyLanguage(language_);
 }
 
 QColor ChannelPanel::AccentColour() const {
@@ -137,12 +149,18 @@ void ChannelPanel::ApplyLanguage(const LanguageTable& table, Language language) 
 }
 
 void ChannelPanel::FullRefresh() {
+  bands_->SetPage(page_, language_);
+  bands_->RebuildBandTable();
   ReloadFromImage();
 }
 
 void ChannelPanel::ReloadFromImage() {
   ArrangeControls();
   LoadSliderValues();
+  bands_->ClearSelection();
+  bands_->UpdateEditorVisibility();
+  bands_->LoadBands();
+  bands_->ApplyTableColours(AccentColour());
   echoPreview_->Load(image_, page_);
   rows_->UpdateCaptions(page_, language_);
   micSub_->Load(image_, language_);
@@ -174,6 +192,24 @@ void ChannelPanel::UpdateLevels() {
     const int level = image_.levelMeters[i].load(std::memory_order_relaxed);
     meters_[i]->SetLevel(std::span<const int>(&level, 1), 0);
   }
+}
+
+// --- status bar ---
+
+void ChannelPanel::ToggleBypass() {
+  bands_->ToggleBypass();
+}
+
+int ChannelPanel::BypassState() {
+  return bands_->BypassState();
+}
+
+void ChannelPanel::ResetCurrentEq() {
+  bands_->ResetCurrentEq();
+}
+
+void ChannelPanel::LoadBands() {
+  bands_->LoadBands();
 }
 
 // --- painting and layout ---

@@ -1,7 +1,8 @@
 // The tuning panel below the ribbon: six pages (mic, music, echo, main, centre, subwoofer),
 // each with its page buttons, slider rows, meters, echo preview or mic-sub group above the
-// large EQ graph. Every value comes from the parameter image and every change goes out
-// through the accessors; the panel keeps no parameter of its own.
+// large EQ graph, with the band table or the single-band editor beside it. Every value comes from
+// the parameter image and every change goes out through the accessors; the panel keeps no parameter
+// of its own.
 #pragma once
 
 #include <QRect>
@@ -9,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "controllers/EqCommandTarget.h"
 #include "edit/ParameterAccessors.h"
 #include "i18n/Language.h"
 
@@ -16,6 +18,9 @@ class QWheelEvent;
 
 namespace v7 {
 
+class BandEditor;
+class BandEditorSync;
+class BandTable;
 class EchoPreviewArea;
 class EqGraph;
 class FocusMarker;
@@ -26,7 +31,7 @@ class MicSubGroup;
 class PageButtons;
 class SliderRows;
 
-class ChannelPanel : public QWidget {
+class ChannelPanel : public QWidget, public EqCommandTarget {
   Q_OBJECT
 
  public:
@@ -52,6 +57,12 @@ class ChannelPanel : public QWidget {
   // A slider of the panel moved: stores and sends what it stands for on this page.
   void OnSliderChanged(int sliderId);
 
+  // The status bar's EQ commands, on the shown page.
+  void ToggleBypass() override;
+  int BypassState() override;
+  void ResetCurrentEq() override;
+  void LoadBands() override;
+
   // The parts, for the view, the screenshots and the tests.
   const PageButtons& Buttons() const { return *buttons_; }
   const SliderRows& Rows() const { return *rows_; }
@@ -60,6 +71,9 @@ class ChannelPanel : public QWidget {
   LevelMeter* Meter(int index) const { return meters_[static_cast<size_t>(index)]; }
   EqGraph* Graph() const { return graph_; }
   QWidget* BandArea() const { return bandArea_; }
+  BandTable* Table() const { return table_; }
+  BandEditor* Editor() const { return editor_; }
+  BandEditorSync& Bands() const { return *bands_; }
   QColor AccentColour() const;
 
  protected:
@@ -89,6 +103,9 @@ class ChannelPanel : public QWidget {
   std::unique_ptr<EchoPreviewArea> echoPreview_;
   std::unique_ptr<MicSubGroup> micSub_;
   QWidget* bandArea_ = nullptr;
+  BandTable* table_ = nullptr;
+  BandEditor* editor_ = nullptr;
+  BandEditorSync* bands_ = nullptr;  // owned by the editor
   EqGraph* graph_ = nullptr;
   FocusMarker* focusMarker_ = nullptr;
 };
