@@ -17,7 +17,7 @@ constexpr std::string_view kGeneralUsage =
 constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kUsages = {{
     {"info", "usage: v7ctl [options] info\n"},
     {"backup", "usage: v7ctl [options] backup FILE\n"},
-    {"restore", "usage: v7ctl [options] restore FILE\n"},
+    {"restore", "usage: v7ctl [options] restore [--force] FILE\n"},
     {"mode", "usage: v7ctl [options] mode load|store|factory N   (N 1..4)\n"},
     {"set", "usage: v7ctl [options] set NAME VALUE   (see v7ctl --help for names and ranges)\n"},
     {"eq", "usage: v7ctl [options] eq PAGE BAND TYPE FREQ GAIN Q\n"},
@@ -51,8 +51,9 @@ constexpr std::string_view kHelpHead =
     "Machine commands (each first reads the machine's parameters):\n"
     "  info                           model, MCU version, protocol and current mode\n"
     "  backup FILE                    save the machine's parameters as a mode file\n"
-    "  restore FILE                   write a mode file to the machine; a name such as\n"
-    "                                 m2.V7M also stores it as mode M2\n"
+    "  restore [--force] FILE         write a mode file to the machine; a name such as\n"
+    "                                 m2.V7M also stores it as mode M2. A file that does\n"
+    "                                 not look like a mode file is refused without --force\n"
     "  mode load|store|factory N      load, store or factory-reset mode N (1..4)\n"
     "  set NAME VALUE                 change one parameter, within the program's slider\n"
     "                                 ranges: mic-volume and music-volume -80..5 dB, the\n"
@@ -71,7 +72,8 @@ constexpr std::string_view kHelpTail =
     "\n"
     "Offline commands:\n"
     "  new FILE                       write a mode file of the start-up parameters\n"
-    "  dump FILE                      print every field of a mode file as JSON\n"
+    "  dump FILE                      print every field of a mode file as JSON, with\n"
+    "                                 looksValid and the reason when it does not look valid\n"
     "  coeffs TYPE FREQ GAIN Q        the band's DSP words: A1 A2 B0 B1 B2\n"
     "  mode-of NAME                   the mode (0..3) a file name designates, or -1\n"
     "  curve TYPE FREQ GAIN Q         the band's 512-point display response\n"

@@ -25,6 +25,7 @@ namespace {
 constexpr std::chrono::milliseconds kLevelInterval{300};
 constexpr int kDefaultLevelCount = 10;
 constexpr int kMaxLevelCount = 1000000;
+constexpr std::string_view kForceOption = "--force";
 
 // Connects and, when that worked, runs the command's work on the open session.
 int WithMachine(CliContext& context, const std::function<int(MachineSession&)>& work) {
@@ -120,12 +121,20 @@ int RunBackup(CliContext& context, CommandArgs args) {
 }
 
 int RunRestore(CliContext& context, CommandArgs args) {
-  if (args.size() != 1) return PrintUsage(context, "restore");
-  const std::string& path = args[0];
-  // The file is read before the machine is touched, so a bad path changes nothing.
+  const auto force = std::ranges::find(args, kForceOption);
+  if (args.size() != (force == args.end() ? 1u : 2u)) return PrintUsage(context, "restore");
+  const std::string& path = args[force == args.begin() ? 1 : 0];
+  // The file is read and checked before the machine is touched, so a bad path or a file that
+  // is not a mode file changes nothing: garbage parameters sent to an amplifier can be loud.
   std::vector<uint8_t> bytes;
   const FileResult read = ReadFileBytes(path, kModeFileBytes, bytes);
   if (!read.ok) return PrintFileError(context, "read", path, read.errorCode);
+  const ModeFileDoubt doubt = CheckModeFile(bytes);
+  if (doubt != ModeFileDoubt::kNone && force == args.end()) {
+    context.err.Error(path + " does not look like a V7 mode file (" + ModeFileDoubtText(doubt) +
+                      "); give --force to send it anyway");
+    return kExitFailure;
+  }
   return WithMachine(context, [&](MachineSession& session) {
     for (const LimitedValue& v : DecodeModeFile(bytes, session.Image()))
       context.err.Error(path + ": " + std::string(v.name) + " " + std::to_string(v.given) +

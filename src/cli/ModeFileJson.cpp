@@ -137,7 +137,12 @@ std::string ModeFileToJson(std::span<const uint8_t> bytes) {
   std::ostringstream out;
   const bool hasVersion = bytes.size() >= kModeFileVersionBytes;
   const bool hasSyncFlag = bytes.size() >= kModeFileSyncFlagOffset + sizeof(int32_t);
+  const ModeFileDoubt doubt = CheckModeFile(bytes);
   out << "{\n";
+  out << kIndent << "\"looksValid\": " << (doubt == ModeFileDoubt::kNone ? "true" : "false")
+      << ",\n";
+  if (doubt != ModeFileDoubt::kNone)
+    out << kIndent << "\"reason\": " << JsonString(ModeFileDoubtText(doubt)) << ",\n";
   out << kIndent << "\"fileVersion\": "
       << (hasVersion ? JsonString(Utf16ToUtf8(ModeFileVersionOf(bytes))) : "null") << ",\n";
   out << kIndent << "\"syncComplete\": "

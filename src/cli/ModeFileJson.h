@@ -6,7 +6,8 @@
 
 namespace v7 {
 
-// Every field of a mode file as JSON, keys named as the image's members: fileVersion,
+// Every field of a mode file as JSON: looksValid (with the reason when false), then keys
+// named as the image's members: fileVersion,
 // syncComplete, eqArea (six blocks of decoded bands), then the stored fields in file order.
 // A field that does not lie wholly inside a short file is null; micMute's repeated slot is
 // "micMute2".

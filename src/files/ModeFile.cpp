@@ -135,6 +135,28 @@ std::vector<LimitedValue> DecodeModeFile(std::span<const uint8_t> bytes, Paramet
   return LimitToWireRanges(image.dsp);
 }
 
+ModeFileDoubt CheckModeFile(std::span<const uint8_t> bytes) {
+  if (bytes.size() != kModeFileBytes) return ModeFileDoubt::kWrongSize;
+  if (GetU32LE(&bytes[kMagicOffset]) != kModeFileMagic) return ModeFileDoubt::kNoMarker;
+  for (size_t unit = 0; unit < static_cast<size_t>(kFileVersionUnits); ++unit)
+    if (bytes[2 * unit] == 0 && bytes[2 * unit + 1] == 0) return ModeFileDoubt::kNone;
+  return ModeFileDoubt::kUnterminatedVersion;
+}
+
+const char* ModeFileDoubtText(ModeFileDoubt doubt) {
+  switch (doubt) {
+    case ModeFileDoubt::kNone:
+      break;
+    case ModeFileDoubt::kWrongSize:
+      return "it is not 907 bytes long";
+    case ModeFileDoubt::kNoMarker:
+      return "bytes 60..63 are not 20 09 10 12";
+    case ModeFileDoubt::kUnterminatedVersion:
+      return "its version tag is not terminated";
+  }
+  return "";
+}
+
 std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes) {
   return bytes.size() < kModeFileVersionBytes ? std::u16string() : GetVersion(bytes.data());
 }

@@ -37,6 +37,16 @@ std::span<const ModeFileField> ModeFileLayout();
 // The version tag at the start of a file (at least 60 bytes), up to its terminator.
 std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes);
 
+// Why a file does not look like one this program writes; kNone when it does.
+enum class ModeFileDoubt { kNone, kWrongSize, kNoMarker, kUnterminatedVersion };
+
+// Another writer may leave the marker zero and short files are read on purpose, so a doubt is
+// a reason to ask before sending the file, not to refuse it outright.
+ModeFileDoubt CheckModeFile(std::span<const uint8_t> bytes);
+
+// The doubt in a few English words, for the command line.
+const char* ModeFileDoubtText(ModeFileDoubt doubt);
+
 // The file image of the parameters as they are now.
 ModeFileBytes EncodeModeFile(const ParameterImage& image);
 

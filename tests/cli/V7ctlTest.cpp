@@ -399,5 +399,49 @@ TEST(V7ctl, FileFailuresAreReportedWithExitFour) {
   EXPECT_TRUE(SentCodes(restore.err).empty());  // the machine is not touched
 }
 
+TEST(V7ctl, AFileThatIsNotAModeFileIsRefusedUnlessForcedAndFlaggedByDump) {
+  TempDir dir;
+  const std::string path = dir.Path("passwd");
+  std::ofstream(path) << "root:x:0:0:root:/root:/bin/bash\n";
+
+  const Result refused = RunCli({"--simulate", "--trace", "restore", path});
+  EXPECT_EQ(refused.code, 4);
+  EXPECT_TRUE(SentCodes(refused.err).empty());  // the machine is not touched
+  EXPECT_NE(refused.err.find("does not look like a V7 mode file (it is not 907 bytes long)"),
+            std::string::npos)
+      << refused.err;
+
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--simulate", "restore", "--force", path},
+        std::vector<std::string>{"--simulate", "restore", path, "--force"}}) {
+    const Result forced = RunCli(args);
+    EXPECT_EQ(forced.code, 0) << forced.err;
+  }
+
+  const Result dump = RunCli({"dump", path});
+  EXPECT_EQ(dump.code, 0);
+  EXPECT_TRUE(
+      dump.out.starts_with("{\n  \"looksValid\": false,\n"
+                           "  \"reason\": \"it is not 907 bytes long\",\n"))
+      << dump.out;
+}
+
+TEST(V7ctl, DumpOfAWrittenFileLooksValid) {
+  TempDir dir;
+  const std::string path = dir.Path("x.V7M");
+  ASSERT_EQ(RunCli({"new", path}).code, 0);
+  const Result dump = RunCli({"dump", path});
+  EXPECT_TRUE(dump.out.starts_with("{\n  \"looksValid\": true,\n  \"fileVersion\"")) << dump.out;
+}
+
+TEST(V7ctl, RestoreWithTwoFilesOrForceAloneIsAUsageError) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"restore", "--force"},
+                                               std::vector<std::string>{"restore", "a", "b"}}) {
+    const Result r = RunCli(args);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "usage: v7ctl [options] restore [--force] FILE\n");
+  }
+}
+
 }  // namespace
 }  // namespace v7

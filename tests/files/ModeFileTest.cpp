@@ -314,5 +314,33 @@ TEST_F(ModeFileTest, AFileWithinTheWireRangesIsToldNothing) {
   EXPECT_TRUE(observer.limitedIn.empty());
 }
 
+TEST_F(ModeFileTest, OnlyWhatThisWriterProducesLooksLikeAModeFile) {
+  const ModeFileBytes written = EncodeModeFile(image);
+  const std::vector<uint8_t> good(written.begin(), written.end());
+  EXPECT_EQ(CheckModeFile(good), ModeFileDoubt::kNone);
+
+  std::vector<uint8_t> noMarker = good;
+  noMarker[61] = 0;
+  std::vector<uint8_t> unterminated = good;
+  for (size_t i = 0; i < kModeFileVersionBytes; ++i) unterminated[i] = 'x';
+  const std::string passwd = "root:x:0:0:root:/root:/bin/bash\n";
+  struct Case {
+    std::vector<uint8_t> bytes;
+    ModeFileDoubt doubt;
+  };
+  const Case cases[] = {
+      {std::vector<uint8_t>(good.begin(), good.begin() + 460), ModeFileDoubt::kWrongSize},
+      {std::vector<uint8_t>(passwd.begin(), passwd.end()), ModeFileDoubt::kWrongSize},
+      {{}, ModeFileDoubt::kWrongSize},
+      {std::vector<uint8_t>(kModeFileBytes, 0), ModeFileDoubt::kNoMarker},
+      {noMarker, ModeFileDoubt::kNoMarker},
+      {unterminated, ModeFileDoubt::kUnterminatedVersion},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CheckModeFile(c.bytes), c.doubt) << c.bytes.size();
+    EXPECT_STRNE(ModeFileDoubtText(c.doubt), "");
+  }
+}
+
 }  // namespace
 }  // namespace v7
