@@ -1,5 +1,6 @@
 // The channel panel on each of its six pages, in both languages, over an image with values
-// worth seeing: panel-<zh|en>-<mic|music|echo|main|center|sub>.png.
+// worth seeing: panel-<zh|en>-<mic|music|echo|main|center|sub>.png, and the band table and
+// editor faces beside the graph: bands-<zh|en>-<face>.png.
 #pragma once
 
 #include "ShotFolder.h"

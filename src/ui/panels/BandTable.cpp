@@ -15,6 +15,8 @@ namespace {
 
 // Pixels, index = column; the label column is hidden.
 constexpr std::array<int, BandTableModel::kColumnCount> kColumnWidths = {0, 30, 55, 60, 60, 50};
+// Small enough that "12000Hz" and "-15.0dB" fit their 60-pixel columns.
+constexpr int kCellFontPixels = 11;
 
 }  // namespace
 
@@ -34,6 +36,9 @@ BandTable::BandTable(QWidget* parent)
   horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   horizontalHeader()->setHighlightSections(false);
   setWordWrap(false);
+  QFont cellFont = font();
+  cellFont.setPixelSize(kCellFontPixels);
+  setFont(cellFont);
   const int rowHeight = static_cast<int>(std::lround(fontMetrics().height() * kCellMarginFactor));
   verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setDefaultSectionSize(rowHeight);
