@@ -24,7 +24,10 @@ namespace {
 class SilentPrompts : public v7::Prompts {
  public:
   void Tell(QWidget*, const QString&, const QString&, v7::PromptIcon) override {}
-  bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
+  v7::PromptAnswer Ask(QWidget*, const QString&, const QString&, v7::PromptChoices,
+                       v7::PromptAnswer) override {
+    return v7::PromptAnswer::No;
+  }
   QString AskOpenFileName(QWidget*, const QString&) override { return {}; }
   QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
     return {};

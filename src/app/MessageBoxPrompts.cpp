@@ -22,6 +22,18 @@ QMessageBox::Icon BoxIcon(PromptIcon icon) {
   return QMessageBox::Information;
 }
 
+QMessageBox::StandardButton StandardButtonOf(PromptAnswer answer) {
+  switch (answer) {
+    case PromptAnswer::No:
+      return QMessageBox::No;
+    case PromptAnswer::Cancel:
+      return QMessageBox::Cancel;
+    case PromptAnswer::Yes:
+      break;
+  }
+  return QMessageBox::Yes;
+}
+
 QStringList PatternsInBothCases(const QString& patterns) {
   QStringList out;
   for (const QString& pattern : patterns.split(u';', Qt::SkipEmptyParts)) {
@@ -57,9 +69,23 @@ void MessageBoxPrompts::Tell(QWidget* owner, const QString& caption, const QStri
   box.exec();
 }
 
-bool MessageBoxPrompts::AskYesNo(QWidget* owner, const QString& caption, const QString& text) {
-  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
-  return box.exec() == QMessageBox::Yes;
+PromptAnswer MessageBoxPrompts::Ask(QWidget* owner, const QString& caption, const QString& text,
+                                    PromptChoices choices, PromptAnswer preset) {
+  const bool withCancel = choices == PromptChoices::YesNoCancel;
+  QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+  if (withCancel) buttons |= QMessageBox::Cancel;
+  QMessageBox box(QMessageBox::Question, caption, text, buttons, owner);
+  box.setDefaultButton(StandardButtonOf(preset));
+  box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return PromptAnswer::Yes;
+    case QMessageBox::No:
+      return PromptAnswer::No;
+    default:
+      break;
+  }
+  return withCancel ? PromptAnswer::Cancel : PromptAnswer::No;
 }
 
 QString MessageBoxPrompts::AskOpenFileName(QWidget* owner, const QString& filter) {

@@ -8,7 +8,8 @@ namespace v7 {
 class MessageBoxPrompts : public Prompts {
  public:
   void Tell(QWidget* owner, const QString& caption, const QString& text, PromptIcon icon) override;
-  bool AskYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+  PromptAnswer Ask(QWidget* owner, const QString& caption, const QString& text,
+                   PromptChoices choices, PromptAnswer preset) override;
   QString AskOpenFileName(QWidget* owner, const QString& filter) override;
   QString AskSaveFileName(QWidget* owner, const QString& filter, const QString& defaultSuffix,
                           const QString& proposedName) override;

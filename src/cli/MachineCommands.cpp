@@ -127,7 +127,7 @@ int RunRestore(CliContext& context, CommandArgs args) {
   // The file is read and checked before the machine is touched, so a bad path or a file that
   // is not a mode file changes nothing: garbage parameters sent to an amplifier can be loud.
   std::vector<uint8_t> bytes;
-  const FileResult read = ReadFileBytes(path, kModeFileBytes, bytes);
+  const FileResult read = ReadFileBytes(path, kModeFileCheckBytes, bytes);
   if (!read.ok) return PrintFileError(context, "read", path, read.errorCode);
   const ModeFileDoubt doubt = CheckModeFile(bytes);
   if (doubt != ModeFileDoubt::kNone && force == args.end()) {

@@ -71,7 +71,7 @@ int RunNew(CliContext& context, CommandArgs args) {
 int RunDump(CliContext& context, CommandArgs args) {
   if (args.size() != 1) return PrintUsage(context, "dump");
   std::vector<uint8_t> bytes;
-  const FileResult read = ReadFileBytes(args[0], kModeFileBytes, bytes);
+  const FileResult read = ReadFileBytes(args[0], kModeFileCheckBytes, bytes);
   if (!read.ok) return PrintFileError(context, "read", args[0], read.errorCode);
   context.out << ModeFileToJson(bytes);
   return kExitOk;

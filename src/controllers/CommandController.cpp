@@ -132,8 +132,8 @@ EqCommandTarget* CommandController::EqTarget() const {
 
 void CommandController::ResetMachine() {
   if (!shell_.IsLinkOpen()) return;
-  if (!shell_.Prompt().AskYesNo(owner_, QString::fromUtf8(Texts::kHintCaption),
-                                Text(Texts::kResetQuestion))) {
+  if (!shell_.Prompt().AskYesNoDefaultNo(owner_, QString::fromUtf8(Texts::kHintCaption),
+                                         Text(Texts::kResetQuestion))) {
     return;
   }
   SendCommand(shell_.Link(), kCmdReset, {kResetMagic});

@@ -3,12 +3,15 @@
 #include <QFileInfo>
 #include <chrono>
 
+#include "controllers/ModeFileDoubtTexts.h"
 #include "controllers/ModeFileFilter.h"
 #include "controllers/ModeTexts.h"
 #include "controllers/Prompts.h"
 #include "controllers/RecentFileList.h"
 #include "controllers/ShellOperations.h"
+#include "files/AtomicFile.h"
 #include "files/FileNames.h"
+#include "files/ModeFile.h"
 #include "link/Clock.h"
 #include "link/DeviceLink.h"
 #include "params/ParameterImage.h"
@@ -38,13 +41,27 @@ QString ModeController::Text(const TextPair& pair) const {
   return pair.In(shell_.InterfaceLanguage());
 }
 
+bool ModeController::MayDiscardChanges(const TextPair& question, int mode) {
+  if (!shell_.Image().dirty) return true;
+  return shell_.Prompt().AskYesNo(owner_, Text(Texts::kInfoCaption),
+                                  Text(question) + Text(Texts::kLoadDirtyModes[mode]));
+}
+
+bool ModeController::MaySendFile(const QString& path) {
+  std::vector<uint8_t> bytes;
+  // A file that cannot be read is reported by the reader itself.
+  if (!ReadFileBytes(path.toStdString(), kModeFileCheckBytes, bytes).ok) return true;
+  const ModeFileDoubt doubt = CheckModeFile(bytes);
+  if (doubt == ModeFileDoubt::kNone) return true;
+  const QString question =
+      Text(DoubtfulFileText::kQuestion).arg(Text(DoubtfulFileText::ReasonOf(doubt)));
+  return shell_.Prompt().AskYesNoDefaultNo(owner_, Text(Texts::kInfoCaption), question);
+}
+
 void ModeController::LoadMachineMode(int mode) {
   if (!shell_.IsLinkOpen()) return;
   mode = ClampMode(mode);
-  if (shell_.Image().dirty) {
-    const QString question = Text(Texts::kLoadDirtyQuestion) + Text(Texts::kLoadDirtyModes[mode]);
-    if (!shell_.Prompt().AskYesNo(owner_, Text(Texts::kInfoCaption), question)) return;
-  }
+  if (!MayDiscardChanges(Texts::kLoadDirtyQuestion, mode)) return;
   SendLoadMode(shell_.Link(), shell_.Image(), mode);
   shell_.StartReadSync();
 }
@@ -52,7 +69,7 @@ void ModeController::LoadMachineMode(int mode) {
 void ModeController::SaveMachineMode(int mode) {
   if (!shell_.IsLinkOpen()) return;
   mode = ClampMode(mode);
-  if (!shell_.Prompt().AskYesNo(owner_, QString(), Text(Texts::kSaveQuestion))) return;
+  if (!shell_.Prompt().AskYesNoDefaultNo(owner_, QString(), Text(Texts::kSaveQuestion))) return;
   shell_.StoreMode(mode);
   // The machine needs a moment to write its memory; the window waits with it.
   clock_.SleepFor(std::chrono::milliseconds(kStoreSettleMs));
@@ -62,7 +79,9 @@ void ModeController::SaveMachineMode(int mode) {
 
 void ModeController::RecallFactoryMode(int mode) {
   if (!shell_.IsLinkOpen()) return;
-  SendFactoryRecall(shell_.Link(), shell_.Image(), ClampMode(mode));
+  mode = ClampMode(mode);
+  if (!MayDiscardChanges(Texts::kFactoryDirtyQuestion, mode)) return;
+  SendFactoryRecall(shell_.Link(), shell_.Image(), mode);
   shell_.StartReadSync();
 }
 
@@ -77,7 +96,7 @@ void ModeController::OpenModeFile() {
   const QString path = shell_.Prompt().AskOpenFileName(owner_, Filter());
   if (path.isEmpty()) return;
   const int designated = DesignatedModeOfFileName(QFileInfo(path).fileName().toStdString());
-  if (!shell_.ReadModeFileReporting(path)) return;
+  if (!MaySendFile(path) || !shell_.ReadModeFileReporting(path)) return;
   shell_.SetPendingModeIndex(designated);
   shell_.StartWriteSync();
   shell_.RecentFiles().Add(path);
@@ -107,7 +126,8 @@ void ModeController::OpenRecentModeFile(const QString& path) {
     recent.Remove(path);
     return;
   }
-  if (shell_.IsLinkOpen() && shell_.ReadModeFileReporting(path)) shell_.StartWriteSync();
+  if (shell_.IsLinkOpen() && MaySendFile(path) && shell_.ReadModeFileReporting(path))
+    shell_.StartWriteSync();
 }
 
 }  // namespace v7

@@ -34,6 +34,10 @@ class ModeController : public QObject {
  private:
   QString Text(const TextPair& pair) const;
   bool RefuseWhileDisconnected();
+  // With unsaved changes, asks before `question`'s action on `mode` discards them.
+  bool MayDiscardChanges(const TextPair& question, int mode);
+  // A file that does not look like a mode file is sent only when the user says so.
+  bool MaySendFile(const QString& path);
 
   ShellOperations& shell_;
   Clock& clock_;

@@ -10,6 +10,8 @@ constexpr TextPair kLoadDirtyQuestion{"参数已更改，确定要直接载入�
                                       "Setting changed ! Are you sure load mode"};
 constexpr TextPair kLoadDirtyModes[4] = {
     {"一?", "1?"}, {"二?", "2?"}, {"三?", "3?"}, {"四?", "4?"}};
+constexpr TextPair kFactoryDirtyQuestion{"参数已更改，确定要恢复出厂模式",
+                                         "Setting changed ! Are you sure restore factory mode"};
 constexpr TextPair kSaveQuestion{"确定保存至机器?", "Are you sure save?"};
 constexpr TextPair kSavingMode{"正在储存模式%1,请稍等", "Saving Mode %1 ……"};
 constexpr TextPair kSavingModeNames[4] = {{"一", "1"}, {"二", "2"}, {"三", "3"}, {"四", "4"}};

@@ -40,6 +40,9 @@ std::u16string ModeFileVersionOf(std::span<const uint8_t> bytes);
 // Why a file does not look like one this program writes; kNone when it does.
 enum class ModeFileDoubt { kNone, kWrongSize, kNoMarker, kUnterminatedVersion };
 
+// Read this many bytes to check a file: one more than a mode file, so an overlong one shows.
+inline constexpr size_t kModeFileCheckBytes = kModeFileBytes + 1;
+
 // Another writer may leave the marker zero and short files are read on purpose, so a doubt is
 // a reason to ask before sending the file, not to refuse it outright.
 ModeFileDoubt CheckModeFile(std::span<const uint8_t> bytes);

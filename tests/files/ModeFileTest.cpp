@@ -332,6 +332,7 @@ TEST_F(ModeFileTest, OnlyWhatThisWriterProducesLooksLikeAModeFile) {
       {std::vector<uint8_t>(good.begin(), good.begin() + 460), ModeFileDoubt::kWrongSize},
       {std::vector<uint8_t>(passwd.begin(), passwd.end()), ModeFileDoubt::kWrongSize},
       {{}, ModeFileDoubt::kWrongSize},
+      {std::vector<uint8_t>(kModeFileCheckBytes, 0), ModeFileDoubt::kWrongSize},
       {std::vector<uint8_t>(kModeFileBytes, 0), ModeFileDoubt::kNoMarker},
       {noMarker, ModeFileDoubt::kNoMarker},
       {unterminated, ModeFileDoubt::kUnterminatedVersion},

@@ -192,6 +192,7 @@ TEST_F(MainRibbonTest, ResetAsksAndRestartsTheMachineOnYes) {
   EXPECT_TRUE(Sent(kCmdReset).empty());
   QTest::mouseClick(bar().Button(Id::kResetMachine), Qt::LeftButton);
   ASSERT_EQ(prompts.records.size(), 2u);
+  EXPECT_EQ(prompts.records[0].preset, PromptAnswer::No);  // a slip of Enter resets nothing
   EXPECT_EQ(prompts.records[0].caption, QString::fromUtf8("提示"));
   EXPECT_EQ(prompts.records[0].text,
             QString::fromUtf8("您确定要将机器复位吗? \n机器复位后将自动重新启动并连接."));

@@ -103,14 +103,82 @@ TEST_F(ModeControllerTest, SavingAModeAsksStoresWaitsAndTells) {
   EXPECT_EQ(ModesSent(kCmdStoreMode), (std::vector<uint8_t>{0, 3}));
 }
 
-TEST_F(ModeControllerTest, FactoryRecallSendsAtOnce) {
+TEST_F(ModeControllerTest, FactoryRecallWithCleanParametersSendsAtOnce) {
   Start(true, Language::Chinese);
+  image().dirty = false;
   QTest::mouseClick(bar().Buttons(32825).first(), Qt::LeftButton);
   const std::vector<Report> recalls = Sent(kCmdFactoryMode);
   ASSERT_EQ(recalls.size(), 1u);
   EXPECT_EQ(recalls[0].bytes[1], 0x06);
   EXPECT_EQ(recalls[0].bytes[2], 0x02);
   EXPECT_TRUE(prompts.records.empty());
+}
+
+TEST_F(ModeControllerTest, FactoryRecallWithChangedParametersAsksFirst) {
+  Start(true, Language::English);
+  image().dirty = true;
+  modes().RecallFactoryMode(2);
+  ASSERT_EQ(prompts.records.size(), 1u);
+  EXPECT_EQ(prompts.records[0].kind, Kind::AskYesNo);
+  EXPECT_EQ(prompts.records[0].caption, QStringLiteral("Information"));
+  EXPECT_EQ(prompts.records[0].text,
+            QStringLiteral("Setting changed ! Are you sure restore factory mode3?"));
+  EXPECT_TRUE(Sent(kCmdFactoryMode).empty());
+  EXPECT_TRUE(image().dirty);
+
+  SetLanguage(Language::Chinese);
+  prompts.yesNoAnswers = {true};
+  modes().RecallFactoryMode(1);
+  EXPECT_EQ(prompts.records[1].text, QString::fromUtf8("参数已更改，确定要恢复出厂模式二?"));
+  EXPECT_EQ(ModesSent(kCmdFactoryMode), std::vector<uint8_t>{1});
+}
+
+TEST_F(ModeControllerTest, StoringIntoAModeHasNoAsTheDefaultButton) {
+  Start(true, Language::English);
+  modes().SaveMachineMode(0);
+  ASSERT_EQ(prompts.records.size(), 1u);
+  EXPECT_EQ(prompts.records[0].preset, PromptAnswer::No);
+  EXPECT_EQ(prompts.records[0].choices, PromptChoices::YesNo);
+  EXPECT_TRUE(Sent(kCmdStoreMode).empty());
+}
+
+// /etc/passwd and the like: asked about with No as the default, and sent only on Yes.
+TEST_F(ModeControllerTest, AFileThatIsNotAModeFileIsSentOnlyWhenTheUserSaysSo) {
+  Start(true, Language::English);
+  const QString path = folder.filePath(QStringLiteral("passwd"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("root:x:0:0:root:/root:/bin/bash\n");
+  file.close();
+  machine.ClearRequests();
+
+  prompts.fileAnswers = {path};
+  modes().OpenModeFile();
+  const auto questions = prompts.OfKind(Kind::AskYesNo);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].text, QStringLiteral("This file does not look like a V7 mode file (it "
+                                              "is not 907 bytes long). Load it anyway?"));
+  EXPECT_EQ(questions[0].preset, PromptAnswer::No);
+  EXPECT_TRUE(Sent(kCmdWriteDsp).empty());
+  EXPECT_TRUE(app->RecentFiles().Entries().isEmpty());
+
+  SetLanguage(Language::Chinese);
+  prompts.fileAnswers = {path};
+  prompts.yesNoAnswers = {true};
+  modes().OpenModeFile();
+  EXPECT_EQ(prompts.OfKind(Kind::AskYesNo)[1].text,
+            QString::fromUtf8("此文件看起来不是V7模式文件（长度不是907字节）。仍要载入吗？"));
+  EXPECT_FALSE(Sent(kCmdWriteDsp).empty());
+  EXPECT_EQ(app->RecentFiles().Entries().value(0), path);
+}
+
+TEST_F(ModeControllerTest, AFileThisProgramWroteIsSentWithoutAQuestion) {
+  Start(true, Language::English);
+  const QString path = MakeModeFile(QStringLiteral("show.V7M"));
+  machine.ClearRequests();
+  modes().OpenRecentModeFile(path);
+  EXPECT_TRUE(prompts.OfKind(Kind::AskYesNo).empty());
+  EXPECT_FALSE(Sent(kCmdWriteDsp).empty());
 }
 
 TEST_F(ModeControllerTest, MachineModeCommandsDoNothingWithoutTheMachine) {

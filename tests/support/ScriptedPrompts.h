@@ -21,12 +21,16 @@ struct PromptRecord {
   QString filter;
   QString defaultSuffix;
   QString proposedName;
+  PromptChoices choices = PromptChoices::YesNo;
+  PromptAnswer preset = PromptAnswer::Yes;
 };
 
 class ScriptedPrompts : public Prompts {
  public:
-  // Answers to AskYesNo in order; once used up, defaultAnswer.
+  // Answers to questions in order, Yes for true; once used up, defaultAnswer. `answers`, which
+  // can also say Cancel, is used up first.
   std::deque<bool> yesNoAnswers;
+  std::deque<PromptAnswer> answers;
   bool defaultAnswer = false;
   // Paths returned by the file dialogs in order; once used up, "" (cancelled).
   std::deque<QString> fileAnswers;
@@ -38,9 +42,20 @@ class ScriptedPrompts : public Prompts {
   void Tell(QWidget* owner, const QString& caption, const QString& text, PromptIcon icon) override {
     Record({PromptRecord::Kind::Tell, owner, caption, text, icon, {}, {}, {}});
   }
-  bool AskYesNo(QWidget* owner, const QString& caption, const QString& text) override {
-    Record({PromptRecord::Kind::AskYesNo, owner, caption, text, PromptIcon::Question, {}, {}, {}});
-    return Next(yesNoAnswers, defaultAnswer);
+  PromptAnswer Ask(QWidget* owner, const QString& caption, const QString& text,
+                   PromptChoices choices, PromptAnswer preset) override {
+    Record({PromptRecord::Kind::AskYesNo,
+            owner,
+            caption,
+            text,
+            PromptIcon::Question,
+            {},
+            {},
+            {},
+            choices,
+            preset});
+    if (!answers.empty()) return Next(answers, PromptAnswer::No);
+    return Next(yesNoAnswers, defaultAnswer) ? PromptAnswer::Yes : PromptAnswer::No;
   }
   QString AskOpenFileName(QWidget* owner, const QString& filter) override {
     Record({PromptRecord::Kind::OpenFile, owner, {}, {}, PromptIcon::Information, filter, {}, {}});
@@ -78,10 +93,10 @@ class ScriptedPrompts : public Prompts {
     if (onPrompt) onPrompt(records.back());
   }
   template <typename T>
-  static T Next(std::deque<T>& answers, T fallback) {
-    if (answers.empty()) return fallback;
-    T answer = answers.front();
-    answers.pop_front();
+  static T Next(std::deque<T>& script, T fallback) {
+    if (script.empty()) return fallback;
+    T answer = script.front();
+    script.pop_front();
     return answer;
   }
 };

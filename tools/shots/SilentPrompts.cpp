@@ -8,10 +8,11 @@ void SilentPrompts::Tell(QWidget*, const QString& caption, const QString& text, 
   std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(caption), qPrintable(text));
 }
 
-bool SilentPrompts::AskYesNo(QWidget*, const QString& caption, const QString& text) {
+PromptAnswer SilentPrompts::Ask(QWidget*, const QString& caption, const QString& text,
+                                PromptChoices, PromptAnswer) {
   std::fprintf(stderr, "question \"%s\": %s (answered No)\n", qPrintable(caption),
                qPrintable(text));
-  return false;
+  return PromptAnswer::No;
 }
 
 QString SilentPrompts::AskOpenFileName(QWidget*, const QString&) {
