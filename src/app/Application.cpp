@@ -257,6 +257,7 @@ void Application::SetPendingModeIndex(int mode) {
 
 void Application::ApplyInterfaceLanguage() {
   const bool loaded = LoadLanguageTable(language_, &languageTable_);
+  qtTranslations_.Follow(language_);
   if (MainFrameRibbon* ribbon = mainWindow_ ? mainWindow_->Ribbon() : nullptr)
     ribbon->ApplyRibbonLanguage();
   if (!loaded) return;

@@ -9,6 +9,7 @@
 #include "controllers/ShellOperations.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
+#include "i18n/QtTranslations.h"
 #include "sync/SyncWorker.h"
 
 namespace v7 {
@@ -123,6 +124,7 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   std::unique_ptr<ConnectionController> connection_;
   Language language_ = Language::Chinese;
   LanguageTable languageTable_;
+  QtTranslations qtTranslations_;
   std::unique_ptr<MainWindow> mainWindow_;
   QPointer<InfoBox> infoBox_;
   SyncDialog* syncDialog_ = nullptr;

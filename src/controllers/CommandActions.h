@@ -20,8 +20,8 @@ class CommandActions : public QObject {
   enum class Command {
     OpenFile,        // application menu, Ctrl+O
     SaveFile,        // application menu, Ctrl+S
-    Exit,            // application menu
-    About,           // tab row, Alt+A
+    Exit,            // application menu, Ctrl+Q
+    About,           // tab row, Alt+A and F1
     ResetMachine,    // tab row
     RemoteLearning,  // tab row
     SwitchLanguage,  // tab row
@@ -37,6 +37,9 @@ class CommandActions : public QObject {
   enum class ModeCommand { Load, Save, Factory };
   static constexpr int kCommandCount = static_cast<int>(Command::EqReset) + 1;
   static constexpr int kModeCount = 4;
+  // The action property holding the name a screen reader should use where the text alone says
+  // too little.
+  static constexpr char kAccessibleNameProperty[] = "accessibleName";
 
   // The texts are those the ribbon is built with in `language`.
   explicit CommandActions(Language language, QObject* parent = nullptr);
@@ -49,7 +52,8 @@ class CommandActions : public QObject {
   void ApplyStatusBarLanguage(Language language);
 
  private:
-  void ApplyModeTips(Language language);
+  void ApplyNames(Language language);
+  void ApplyModeTexts(Language language);
 
   std::array<QAction*, kCommandCount> actions_{};
   std::array<std::array<QAction*, kModeCount>, 3> modeActions_{};

@@ -6,10 +6,10 @@
 
 namespace v7::CommandText {
 
-// Application menu; the same in both languages.
-constexpr TextPair kOpenFile{"打开(&O)...", "打开(&O)..."};
-constexpr TextPair kSaveFile{"保存(&S)", "保存(&S)"};
-constexpr TextPair kExit{"退出(&X)", "退出(&X)"};
+// Application menu. The letters after '&' are the entries' mnemonics in both languages.
+constexpr TextPair kOpenFile{"打开(&O)...", "&Open..."};
+constexpr TextPair kSaveFile{"保存(&S)", "&Save"};
+constexpr TextPair kExit{"退出(&X)", "E&xit"};
 // The About button shows only its picture.
 constexpr TextPair kAbout{"", ""};
 
@@ -50,6 +50,13 @@ constexpr TextPair kSaveModeTip{"将当前参数保存至机器模式%1",
                                 "Save the parameters in machine mode %1"};
 constexpr TextPair kFactoryModeTip{"恢复机器模式%1的出厂设置",
                                    "Restore the factory settings of machine mode %1"};
+// What a screen reader calls elements whose text alone says too little: the two mute boxes, and
+// the mode buttons, which show only "M1".."M4".
+constexpr TextPair kMicMuteName{"话筒静音", "Mute microphones"};
+constexpr TextPair kMusicMuteName{"音乐静音", "Mute music"};
+constexpr TextPair kLoadModeName{"载入机器模式 M%1", "Load mode M%1"};
+constexpr TextPair kSaveModeName{"保存机器模式 M%1", "Save mode M%1"};
+constexpr TextPair kFactoryModeName{"出厂机器模式 M%1", "Default mode M%1"};
 constexpr TextPair kBypassTip{"绕过当前页的均衡", "Bypass the EQ of the current page"};
 constexpr TextPair kResetEqTip{"重置当前页的均衡", "Reset the EQ of the current page"};
 

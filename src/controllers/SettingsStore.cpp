@@ -1,5 +1,6 @@
 #include "controllers/SettingsStore.h"
 
+#include <QLocale>
 #include <QSettings>
 
 namespace v7 {
@@ -30,7 +31,13 @@ void SettingsStore::SetValue(const char* name, const QVariant& value) {
 }
 
 Language SettingsStore::InterfaceLanguage() const {
+  if (!settings_->contains(QStringLiteral("%1/%2").arg(kGroup, kLanguage)))
+    return LanguageForLocale(QLocale::system());
   return Value(kLanguage, 0).toInt() == 1 ? Language::English : Language::Chinese;
+}
+
+Language SettingsStore::LanguageForLocale(const QLocale& locale) {
+  return locale.language() == QLocale::Chinese ? Language::Chinese : Language::English;
 }
 
 void SettingsStore::SetInterfaceLanguage(Language language) {

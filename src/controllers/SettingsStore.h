@@ -8,6 +8,7 @@
 
 #include "i18n/Language.h"
 
+class QLocale;
 class QSettings;
 
 namespace v7 {
@@ -24,8 +25,11 @@ class SettingsStore {
   explicit SettingsStore(const QString& iniPath = QString());
   ~SettingsStore();
 
-  // Stored as 0 (Chinese) or 1 (English); anything other than 1 reads as Chinese.
+  // Stored as 0 (Chinese) or 1 (English); anything other than 1 reads as Chinese. With nothing
+  // stored yet (the first run) the system locale decides.
   Language InterfaceLanguage() const;
+  // Chinese for a zh* locale, English for any other.
+  static Language LanguageForLocale(const QLocale& locale);
   void SetInterfaceLanguage(Language language);
   int ApplicationLook() const;
   void SetApplicationLook(int look);

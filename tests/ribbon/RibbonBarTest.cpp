@@ -263,7 +263,9 @@ TEST_P(RibbonBarTest, EveryCommandHasATipAndEveryElementAName) {
   }
   EXPECT_EQ(bar.Button(Id::kAppAbout)->accessibleName(), actions.Action(Command::About)->toolTip());
   EXPECT_EQ(bar.Button(Id::kMicMute[0])->accessibleName(),
-            QString::fromUtf8(language() == 1 ? "Mute" : "静音"));
+            QString::fromUtf8(language() == 1 ? "Mute microphones" : "话筒静音"));
+  EXPECT_EQ(bar.Button(Id::kLoadModeFirst + 1)->accessibleName(),
+            QString::fromUtf8(language() == 1 ? "Load mode M2" : "载入机器模式 M2"));
 }
 
 TEST(RibbonAppMenuTest, RecentEntriesReportTheirPath) {

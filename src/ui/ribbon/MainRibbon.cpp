@@ -185,6 +185,7 @@ void MainRibbon::ApplyRibbonLanguage() {
   ShowVolume(Channel::Mic, dsp.micVolume, Text::kMicReadoutSwitchSpaces);
   ShowVolume(Channel::Music, dsp.musicVolume, Text::kMusicReadoutSwitchSpaces);
   actions_->ApplyLanguage(language);
+  RibbonLayout::ApplyElementLanguage(*bar_, language);
   bar_->RecalcLayout();
 }
 

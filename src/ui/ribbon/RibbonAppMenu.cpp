@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -67,12 +68,14 @@ void RibbonAppMenu::AddCommand(int controlId, QAction* action, const QPixmap& pi
   auto* entry = MakeEntry(controlId, action, picture);
   entry->setMinimumWidth(kCommandWidth);
   commands_->insertWidget(commands_->count() - 1, entry);
+  commandButtons_.append(entry);
 }
 
 void RibbonAppMenu::SetExitCommand(int controlId, QAction* action, const QPixmap& picture) {
   auto* entry = MakeEntry(controlId, action, picture);
   entry->setFixedHeight(entry->sizeHint().height());
   bottom_->addWidget(entry, 0, Qt::AlignRight);
+  exitButton_ = entry;
 }
 
 void RibbonAppMenu::SetRecentTitle(const QString& title) {
@@ -98,6 +101,9 @@ void RibbonAppMenu::SetRecentFiles(const QStringList& paths) {
     const QString label = QStringLiteral("&%1 %2").arg(index + 1).arg(name);
     auto* entry = new RibbonButton(kNoId, RibbonButton::Kind::Label, label, this);
     entry->setToolTip(path);
+    entry->setAccessibleName(
+        QStringLiteral("%1 %2").arg(index + 1).arg(QFileInfo(path).fileName()));
+    entry->setFocusPolicy(Qt::TabFocus);
     entry->setFixedSize(kRecentWidth - kMargin, kRecentHeight);
     connect(entry, &RibbonButton::clicked, this, [this, path] {
       hide();
@@ -106,6 +112,63 @@ void RibbonAppMenu::SetRecentFiles(const QStringList& paths) {
     recent_->insertWidget(recent_->count() - 1, entry);
     recentButtons_.append(entry);
   }
+}
+
+QList<RibbonButton*> RibbonAppMenu::Entries() const {
+  QList<RibbonButton*> entries = commandButtons_ + recentButtons_;
+  if (exitButton_ != nullptr) entries.append(exitButton_);
+  return entries;
+}
+
+void RibbonAppMenu::showEvent(QShowEvent* event) {
+  QFrame::showEvent(event);
+  for (RibbonButton* entry : Entries()) {
+    if (entry->isEnabled()) {
+      entry->setFocus(Qt::PopupFocusReason);
+      return;
+    }
+  }
+}
+
+void RibbonAppMenu::MoveFocus(int step) {
+  QList<RibbonButton*> entries = Entries();
+  entries.removeIf([](const RibbonButton* entry) { return !entry->isEnabled(); });
+  if (entries.isEmpty()) return;
+  const int current = entries.indexOf(focusWidget());
+  const int count = entries.size();
+  const int next =
+      current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count;
+  entries[next]->setFocus(Qt::TabFocusReason);
+}
+
+// The entry whose text marks `key` with '&' ("&O", "E&x", "&3 name").
+RibbonButton* RibbonAppMenu::EntryWithMnemonic(const QString& key) const {
+  if (key.isEmpty()) return nullptr;
+  const QString marked = u'&' + key;
+  for (RibbonButton* entry : Entries()) {
+    if (entry->isEnabled() && entry->text().contains(marked, Qt::CaseInsensitive)) return entry;
+  }
+  return nullptr;
+}
+
+void RibbonAppMenu::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+      MoveFocus(-1);
+      return;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+      MoveFocus(1);
+      return;
+    default:
+      break;
+  }
+  if (RibbonButton* entry = EntryWithMnemonic(event->text())) {
+    entry->click();
+    return;
+  }
+  QFrame::keyPressEvent(event);
 }
 
 void RibbonAppMenu::paintEvent(QPaintEvent*) {

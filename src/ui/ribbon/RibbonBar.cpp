@@ -54,6 +54,31 @@ RibbonBar::RibbonBar(QWidget* parent)
   auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F), this);
   menuKey->setContext(Qt::WindowShortcut);
   connect(menuKey, &QShortcut::activated, this, &RibbonBar::OpenAppMenu);
+  AddTabKeys();
+}
+
+// Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the previous one,
+// wrapping round at the ends.
+void RibbonBar::AddTabKeys() {
+  const struct {
+    QKeyCombination key;
+    int step;
+  } keys[] = {{Qt::CTRL | Qt::Key_Tab, 1},
+              {Qt::CTRL | Qt::Key_PageDown, 1},
+              {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+              {Qt::CTRL | Qt::Key_PageUp, -1}};
+  for (const auto& entry : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    const int step = entry.step;
+    connect(shortcut, &QShortcut::activated, this, [this, step] { StepTab(step); });
+  }
+}
+
+void RibbonBar::StepTab(int step) {
+  const int count = tabTitles_.size();
+  if (count == 0) return;
+  SetActiveTab(((activeTab_ + step) % count + count) % count);
 }
 
 QSize RibbonBar::sizeHint() const {

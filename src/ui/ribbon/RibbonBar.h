@@ -77,6 +77,8 @@ class RibbonBar : public QWidget {
 
  private:
   int TabAt(const QPoint& point) const;
+  void AddTabKeys();
+  void StepTab(int step);
   void PlaceTabRowButtons();
   void PaintTab(QPainter& painter, int tab) const;
   QRect BodyRect() const;

@@ -1,10 +1,14 @@
 #include "ui/ribbon/RibbonButton.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWheelEvent>
 
+#include "controllers/CommandActions.h"
+#include "ui/ribbon/RibbonAccessibility.h"
 #include "ui/ribbon/RibbonPalette.h"
 
 namespace v7 {
@@ -35,6 +39,7 @@ QString VisibleText(const QString& text) {
 RibbonButton::RibbonButton(int controlId, Kind kind, const QString& text, QWidget* parent)
     : QAbstractButton(parent), kind_(kind) {
   setProperty("controlId", controlId);
+  RibbonAccessibility::Install();
   setText(text);
   setAttribute(Qt::WA_Hover);
   setFocusPolicy(Qt::NoFocus);
@@ -45,6 +50,8 @@ RibbonButton::RibbonButton(int controlId, Kind kind, const QString& text, QWidge
 RibbonButton::RibbonButton(int controlId, Kind kind, QAction* action, QWidget* parent)
     : RibbonButton(controlId, kind, action->text(), parent) {
   action_ = action;
+  // Commands are reached with Tab; a click does not take the focus from the page.
+  setFocusPolicy(Qt::TabFocus);
   ShowAction();
   laidOutSize_ = NaturalSize();
   connect(action, &QAction::changed, this, &RibbonButton::ShowAction);
@@ -55,15 +62,21 @@ int RibbonButton::ControlId() const {
   return property("controlId").toInt();
 }
 
-// Text, tooltip, enabled state and tick as the action has them; the accessible name is the text
-// without padding, or the tooltip for a picture-only button.
+QString RibbonButton::PlainText() const {
+  return VisibleText(text()).trimmed();
+}
+
+// Text, tooltip, enabled state and tick as the action has them. The accessible name is the one
+// the action names itself with, else the text without padding, else the tooltip for a
+// picture-only button.
 void RibbonButton::ShowAction() {
   if (action_ == nullptr) return;
   const QString before = text();
   SetElementText(action_->text());
   if (widthFollowsText_ && text() != before) Relayout();
   setToolTip(action_->toolTip());
-  const QString name = VisibleText(action_->text()).trimmed();
+  const QString ownName = action_->property(CommandActions::kAccessibleNameProperty).toString();
+  const QString name = ownName.isEmpty() ? PlainText() : ownName;
   setAccessibleName(name.isEmpty() ? action_->toolTip() : name);
   setEnabled(action_->isEnabled());
   SetTicked(action_->isChecked());
@@ -84,6 +97,10 @@ void RibbonButton::SetTicked(bool ticked) {
   if (ticked_ == ticked) return;
   ticked_ = ticked;
   update();
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
 }
 
 void RibbonButton::SetElementText(const QString& text) {
@@ -177,10 +194,19 @@ void RibbonButton::PaintCheckBox(QPainter& painter, const QRect& box) const {
   painter.drawPolyline(points, 3);
 }
 
+void RibbonButton::PaintFocusMark(QPainter& painter) const {
+  if (!hasFocus()) return;
+  QPen pen(RibbonPalette::kText, 1.0, Qt::DotLine);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+}
+
 void RibbonButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   PaintFrame(painter);
+  PaintFocusMark(painter);
   painter.setPen(TextColour());
   switch (kind_) {
     case Kind::Large: {
@@ -214,6 +240,27 @@ void RibbonButton::paintEvent(QPaintEvent*) {
   if (text().isEmpty()) return;
   painter.setPen(TextColour());
   painter.drawText(rect().adjusted(x, 0, 0, 0), kDrawFlags, text());
+}
+
+// Space presses as in any button; Enter and Return press too, as on a ribbon. The arrows belong
+// to the container (the application menu moves among its entries with them).
+void RibbonButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (event->modifiers() & ~Qt::KeypadModifier) break;
+      click();
+      return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      event->ignore();
+      return;
+    default:
+      break;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 // The wheel belongs to the view's volume handling; let it travel up to the ribbon.

@@ -24,6 +24,8 @@ class RibbonButton : public QAbstractButton {
   int ControlId() const;
   Kind ElementKind() const { return kind_; }
   QAction* Action() const { return action_; }
+  // The visible text without mnemonic marks and padding.
+  QString PlainText() const;
 
   void SetPicture(const QPixmap& picture);
   bool IsTicked() const { return ticked_; }
@@ -42,6 +44,7 @@ class RibbonButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -51,6 +54,7 @@ class RibbonButton : public QAbstractButton {
   void SetTicked(bool ticked);
   void PaintFrame(QPainter& painter) const;
   void PaintCheckBox(QPainter& painter, const QRect& box) const;
+  void PaintFocusMark(QPainter& painter) const;
   int TextWidth() const;
   QSize NaturalSize() const;
   QColor TextColour() const;

@@ -50,6 +50,24 @@ void RibbonLayout::Build(RibbonBar& bar, const CommandActions& actions, Language
   for (int tab = 0; tab < Id::kTabCount; ++tab) BuildTab(bar, actions, tab, language);
   BuildTabRow(bar, actions);
   AddShortcuts(bar, actions);
+  ApplyElementLanguage(bar, language);
+}
+
+void RibbonLayout::ApplyElementLanguage(RibbonBar& bar, Language language) {
+  const struct {
+    const int* sliders;
+    const TextPair* name;
+    const TextPair* tip;
+  } volumes[] = {{Id::kMicSlider, &Text::kMicVolumeName, &Text::kMicVolumeTip},
+                 {Id::kMusicSlider, &Text::kMusicVolumeName, &Text::kMusicVolumeTip}};
+  for (int tab = 0; tab < Id::kTabCount; ++tab) {
+    for (const auto& volume : volumes) {
+      RibbonStepSlider* slider = bar.Slider(volume.sliders[tab]);
+      slider->setAccessibleName(volume.name->In(language));
+      slider->setToolTip(volume.tip->In(language));
+    }
+    bar.Button(Id::kFbcCaption[tab])->setToolTip(Text::kFbcCaptionTip.In(language));
+  }
 }
 
 // The actions with a shortcut act while the window holding the bar is active.

@@ -16,6 +16,8 @@ class RibbonLayout {
   static constexpr int kSliderWidth = 150;
 
   static void Build(RibbonBar& bar, const CommandActions& actions, Language language);
+  // Names and tooltips of the elements that show no command, in `language`.
+  static void ApplyElementLanguage(RibbonBar& bar, Language language);
 
  private:
   static void BuildAppMenu(RibbonBar& bar, const CommandActions& actions, Language language);

@@ -1,11 +1,15 @@
 #include "ui/ribbon/RibbonStepSlider.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "ui/ribbon/RibbonAccessibility.h"
 #include "ui/ribbon/RibbonPalette.h"
 
 namespace v7 {
@@ -17,6 +21,7 @@ constexpr int kThumbWidth = 9;
 constexpr int kThumbHeight = 15;
 constexpr int kTrackMargin = kThumbWidth / 2 + 3;
 constexpr int kTrackThickness = 4;
+constexpr int kPagesPerRange = 10;
 
 }  // namespace
 
@@ -29,7 +34,8 @@ RibbonStepSlider::RibbonStepSlider(int controlId, int width, int minimum, int ma
       width_(width) {
   setProperty("controlId", controlId);
   setAttribute(Qt::WA_Hover);
-  setFocusPolicy(Qt::NoFocus);
+  RibbonAccessibility::Install();
+  setFocusPolicy(Qt::TabFocus);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFixedSize(sizeHint());
 }
@@ -47,6 +53,8 @@ void RibbonStepSlider::SetPosition(int position) {
   if (clamped == position_) return;
   position_ = clamped;
   update();
+  QAccessibleValueChangeEvent changed(this, position_);
+  QAccessible::updateAccessibility(&changed);
 }
 
 bool RibbonStepSlider::MoveTo(int position) {
@@ -111,6 +119,38 @@ void RibbonStepSlider::wheelEvent(QWheelEvent* event) {
   event->ignore();
 }
 
+std::optional<int> RibbonStepSlider::PositionForKey(int key) const {
+  const int page = std::max(1, (maximum_ - minimum_) / kPagesPerRange);
+  switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+      return position_ - 1;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+      return position_ + 1;
+    case Qt::Key_PageDown:
+      return position_ - page;
+    case Qt::Key_PageUp:
+      return position_ + page;
+    case Qt::Key_Home:
+      return minimum_;
+    case Qt::Key_End:
+      return maximum_;
+    default:
+      return std::nullopt;
+  }
+}
+
+// Keys with modifiers (Ctrl+PgUp switches tabs) are left to the window.
+void RibbonStepSlider::keyPressEvent(QKeyEvent* event) {
+  const std::optional<int> target = PositionForKey(event->key());
+  if (!target || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (MoveTo(*target)) emit PositionCommand(position_);
+}
+
 void RibbonStepSlider::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -144,6 +184,10 @@ void RibbonStepSlider::paintEvent(QPaintEvent*) {
   painter.fillPath(knob, thumbFill);
   painter.setPen(lit ? RibbonPalette::kPressedBorder : RibbonPalette::kThumbBorder);
   painter.drawPath(knob);
+  if (!hasFocus()) return;
+  painter.setPen(QPen(RibbonPalette::kText, 1.0, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 }  // namespace v7

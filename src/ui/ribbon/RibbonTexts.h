@@ -29,6 +29,14 @@ constexpr TextPair kFbcCaption{"反馈抑制开关", "FBC SW"};
 constexpr int kFbcCaptionSpaces = 5;
 constexpr TextPair kFbcCaptionSwitched{"反馈抑制开关", "FBC SW     "};
 
+// What the volume sliders are called and what the captions mean.
+constexpr TextPair kMicVolumeName{"话筒音量", "Mic volume"};
+constexpr TextPair kMusicVolumeName{"音乐音量", "Music volume"};
+constexpr TextPair kMicVolumeTip{"调节话筒音量", "Set the microphone volume"};
+constexpr TextPair kMusicVolumeTip{"调节音乐音量", "Set the music volume"};
+constexpr TextPair kFbcCaptionTip{"反馈抑制 (FBC): 抑制话筒啸叫",
+                                  "FBC: feedback suppression, which stops microphone howling"};
+
 // Application menu.
 constexpr TextPair kRecentTitle{"最近的文档", "Last documents"};
 
