@@ -316,5 +316,19 @@ TEST_F(BandEditorTest, CellsAreReadAsBandColumnAndValue) {
   EXPECT_EQ(Editor().Radio(0)->text(), "PEQ");
 }
 
+TEST_F(BandEditorTest, ALanguageChangeRewritesHeadingsTypesAndRadios) {
+  Store(kPageMic, 0, {0.0f, 100, 0.7f, 2});
+  Make(kPageMic, Language::English);
+  panel->ApplyLanguage(Table(Language::Chinese), Language::Chinese);
+  const BandTableModel& model = panel->Table()->Model();
+  EXPECT_EQ(model.headerData(Column::kTypeColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+            QString::fromUtf8("类型"));
+  EXPECT_EQ(Cell(0, Column::kTypeColumn), QString::fromUtf8("低通"));
+  EXPECT_EQ(Editor().Radio(1)->text(), QString::fromUtf8("低通"));
+  EXPECT_EQ(Editor().Radio(1)->accessibleName(), QString::fromUtf8("低通"));
+  EXPECT_EQ(model.index(0, Column::kQColumn).data(Qt::AccessibleTextRole).toString(),
+            QString::fromUtf8("第1段, Q值, 0.70"));
+}
+
 }  // namespace
 }  // namespace v7::test
