@@ -18,6 +18,7 @@
 #include "files/ModeFile.h"
 #include "files/RemoteFile.h"
 #include "i18n/LanguageTables.h"
+#include "i18n/TextPair.h"
 #include "params/ParameterImage.h"
 #include "sync/ModeCommands.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -35,9 +36,11 @@ namespace {
 
 constexpr char kSemaphoreFailed[] = "创建信标对象失败，程序退出！";
 constexpr char kNoMainWindow[] = "已有一个实例在运行，但找不到它的主窗口！";
-constexpr char kSaveCaption[] = "保存?";
-constexpr char kSaveOnClose[] =
-    "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式";
+constexpr TextPair kSaveCaption{"保存?", "Save?"};
+constexpr TextPair kSaveOnClose{
+    "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式",
+    "Parameters changed. Do you want to save them?\r\nNote: they are saved as a file on the "
+    "computer and into the machine's current mode"};
 // Office 2007, blue: the only look there is. The setting is written back at every start.
 constexpr int kApplicationLook = 215;
 
@@ -325,6 +328,11 @@ void Application::ForwardLearnedKey(int code) {
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
+  // Asked before the window goes, so that Cancel can keep the program open.
+  if (event->type() == QEvent::Close && watched == mainWindow_.get() && !MayClose()) {
+    event->ignore();
+    return true;
+  }
   if (event->type() == QEvent::KeyRelease && syncDialog_ == nullptr) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_F7 && !key->isAutoRepeat() && watched->isWidgetType()) {
@@ -348,15 +356,23 @@ void Application::ShowAboutBox() {
 // --- closing ---
 
 void Application::OnMainWindowClosing() {
-  if (Image().dirty) AskToSaveOnClose();
   if (IsLinkOpen()) machine_->CloseUsbDeviceWithGoodbye();
   settings_->SetWindowPlacement(mainWindow_->saveGeometry());
   settings_->Flush();
 }
 
-void Application::AskToSaveOnClose() {
-  if (!Prompt().AskYesNo(nullptr, QString::fromUtf8(kSaveCaption), QString::fromUtf8(kSaveOnClose)))
-    return;
+bool Application::MayClose() {
+  if (closeConfirmed_ || !Image().dirty) return true;
+  const PromptAnswer answer =
+      Prompt().Ask(nullptr, kSaveCaption.In(language_), kSaveOnClose.In(language_),
+                   PromptChoices::YesNoCancel, PromptAnswer::Cancel);
+  if (answer == PromptAnswer::Cancel) return false;
+  closeConfirmed_ = true;
+  if (answer == PromptAnswer::Yes) SaveOnClose();
+  return true;
+}
+
+void Application::SaveOnClose() {
   const QString path = Prompt().AskSaveFileName(nullptr, QString::fromLatin1(kModeFileFilter),
                                                 QString::fromLatin1(kModeFileSuffix),
                                                 QString::fromLatin1(kModeFileProposedName));

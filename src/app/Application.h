@@ -110,11 +110,15 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   void RefreshRibbonVolumes();
   template <typename Dialog>
   void ShowModeless(Dialog* dialog);
-  // The close sequence of the main window: the save question, goodbye to the machine, then
-  // the window's placement is kept.
+  // With unsaved changes, asks before the main window closes: Yes saves, No discards, Cancel
+  // (also Escape, and the default) keeps the program open. Asked once per close.
+  bool MayClose();
+  void SaveOnClose();
+  // The close sequence of the main window: goodbye to the machine, then the window's
+  // placement is kept.
   void OnMainWindowClosing();
-  void AskToSaveOnClose();
 
+  bool closeConfirmed_ = false;
   std::unique_ptr<AppSeams> seams_;
   std::unique_ptr<Prompts> ownPrompts_;
   std::unique_ptr<SingleInstance> singleInstance_;

@@ -50,7 +50,7 @@ TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
 }
 
 TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodbye) {
-  Start(Language::English);
+  Start(Language::Chinese);
   ASSERT_TRUE(WaitForFirstSync());
   app->Image().dirty = true;
   app->Image().currentMode = 2;
@@ -67,6 +67,8 @@ TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodby
             QStringLiteral(
                 "参数已改动，请问是否需要保存?\r\n提示：保存成电脑文件并同时保存至机器的当前模式"));
   EXPECT_EQ(questions[0].owner, nullptr);
+  EXPECT_EQ(questions[0].choices, PromptChoices::YesNoCancel);
+  EXPECT_EQ(questions[0].preset, PromptAnswer::Cancel);
   const auto stores = PositionsOf(4);
   const auto goodbyes = PositionsOf(138);
   ASSERT_EQ(stores.size(), 1u);
@@ -103,6 +105,28 @@ TEST_F(ShellFixture, ClosingWithTheFileDialogCancelledStoresNothingAndStillClose
   EXPECT_EQ(CountRequests(138), 1);
   EXPECT_FALSE(app->IsLinkOpen());
   EXPECT_FALSE(app->Window()->isVisible());
+}
+
+TEST_F(ShellFixture, CancellingTheCloseQuestionKeepsTheProgramOpenWithItsChanges) {
+  Start(Language::English);
+  ASSERT_TRUE(WaitForFirstSync());
+  app->Image().dirty = true;
+  prompts.answers = {PromptAnswer::Cancel};
+  machine.ClearRequests();
+  EXPECT_FALSE(app->Window()->close());
+  const auto questions = prompts.OfKind(Kind::AskYesNo);
+  ASSERT_EQ(questions.size(), 1u);
+  EXPECT_EQ(questions[0].caption, QStringLiteral("Save?"));
+  EXPECT_TRUE(questions[0].text.startsWith(QStringLiteral("Parameters changed.")));
+  EXPECT_TRUE(app->Window()->isVisible());
+  EXPECT_TRUE(app->IsLinkOpen());
+  EXPECT_TRUE(app->Image().dirty);
+  EXPECT_EQ(CountRequests(138), 0);
+
+  prompts.answers = {PromptAnswer::No};
+  EXPECT_TRUE(app->Window()->close());
+  EXPECT_TRUE(prompts.OfKind(Kind::SaveFile).empty());
+  EXPECT_EQ(CountRequests(138), 1);
 }
 
 TEST_F(ShellFixture, ClosingUnchangedAsksNothing) {
