@@ -20,6 +20,10 @@ std::optional<int> PageNamed(const QString& name) {
 
 }  // namespace
 
+bool AppOptions::NeedOwnCopy() const {
+  return simulate || trace || page.has_value() || !screenshotPath.isEmpty();
+}
+
 AppOptions AppOptions::Parse(const QStringList& arguments) {
   AppOptions options;
   for (qsizetype i = 1; i < arguments.size(); ++i) {

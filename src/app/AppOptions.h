@@ -16,6 +16,14 @@ struct AppOptions {
   bool showVersion = false;
   QString error;  // set when the command line is not understood
 
+  // Exit status of a second copy that cannot do what it was asked: the copy that runs
+  // already is only brought forward.
+  static constexpr int kExitAlreadyRunning = 3;
+
+  // Whether the options ask for something only a copy of its own can do: a simulated machine,
+  // tracing, a start page or a screenshot.
+  bool NeedOwnCopy() const;
+
   static AppOptions Parse(const QStringList& arguments);
   static QString HelpText();
 };

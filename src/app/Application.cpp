@@ -78,8 +78,10 @@ bool Application::ClaimSingleInstance() {
     case SingleInstance::Result::First:
       return true;
     case SingleInstance::Result::OtherActivated:
+      anotherCopyRuns_ = true;
       return false;
     case SingleInstance::Result::OtherNotFound:
+      anotherCopyRuns_ = true;
       Prompt().Tell(nullptr, caption, QString::fromUtf8(kNoMainWindow), PromptIcon::Warning);
       return false;
     case SingleInstance::Result::Failed:

@@ -41,6 +41,8 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   // this copy must end: another copy was brought forward, or the check failed and the user
   // was told.
   bool Start();
+  // After a failed Start: whether that was because another copy runs already.
+  bool AnotherCopyRuns() const { return anotherCopyRuns_; }
 
   Language InterfaceLanguage() const override { return language_; }
   const LanguageTable& CurrentLanguageTable() const { return languageTable_; }
@@ -119,6 +121,7 @@ class Application : public QObject, public ShellOperations, public ConnectionHos
   void OnMainWindowClosing();
 
   bool closeConfirmed_ = false;
+  bool anotherCopyRuns_ = false;
   std::unique_ptr<AppSeams> seams_;
   std::unique_ptr<Prompts> ownPrompts_;
   std::unique_ptr<SingleInstance> singleInstance_;

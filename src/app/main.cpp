@@ -45,7 +45,14 @@ int main(int argc, char** argv) {
   v7::AppSeams seams;
   seams.machine.simulate = options.simulate;
   v7::Application app(seams);
-  if (!app.Start()) return 0;
+  if (!app.Start()) {
+    if (!app.AnotherCopyRuns() || !options.NeedOwnCopy()) return 0;
+    std::fputs(
+        "v7-control: V7 Control is already running; it was brought forward and the "
+        "options given here were not applied\n",
+        stderr);
+    return v7::AppOptions::kExitAlreadyRunning;
+  }
   if (options.page) app.ShowPanelPage(*options.page);
 
   std::unique_ptr<v7::ScreenshotTrigger> screenshot;

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ShellFixture.h"
+#include "app/AppOptions.h"
 #include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
@@ -44,9 +45,32 @@ TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window()->isMinimized(); }, kWaitMs));
   Application second(Seams());
   EXPECT_FALSE(second.Start());
+  EXPECT_TRUE(second.AnotherCopyRuns());
   EXPECT_EQ(second.Window(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !app->Window()->isMinimized(); }, kWaitMs));
   EXPECT_TRUE(prompts.records.empty());
+}
+
+// A second copy asked for what only a copy of its own can do ends with a nonzero status.
+TEST(SecondCopyOptions, OnlyAPlainStartIsSatisfiedByTheRunningCopy) {
+  struct Case {
+    QStringList arguments;
+    bool needOwnCopy;
+  };
+  const Case cases[] = {
+      {{QStringLiteral("v7-control")}, false},
+      {{QStringLiteral("v7-control"), QStringLiteral("--screenshot"), QStringLiteral("x.png")},
+       true},
+      {{QStringLiteral("v7-control"), QStringLiteral("--simulate")}, true},
+      {{QStringLiteral("v7-control"), QStringLiteral("--trace")}, true},
+      {{QStringLiteral("v7-control"), QStringLiteral("--page"), QStringLiteral("echo")}, true},
+  };
+  for (const Case& c : cases) {
+    const AppOptions options = AppOptions::Parse(c.arguments);
+    ASSERT_TRUE(options.error.isEmpty()) << options.error.toStdString();
+    EXPECT_EQ(options.NeedOwnCopy(), c.needOwnCopy) << c.arguments.join(u' ').toStdString();
+  }
+  EXPECT_NE(AppOptions::kExitAlreadyRunning, 0);
 }
 
 TEST_F(ShellFixture, ClosingWithChangesStoresTheModeAndWritesTheFileBeforeGoodbye) {
