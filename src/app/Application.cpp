@@ -142,7 +142,11 @@ void Application::BringForward() {
   if (mainWindow_->isMinimized()) mainWindow_->showNormal();
   mainWindow_->show();
   mainWindow_->raise();
-  mainWindow_->activateWindow();
+  // An open modal dialog stays above the window and keeps the focus.
+  QWidget* front = QApplication::activeModalWidget();
+  if (front == nullptr) front = mainWindow_.get();
+  front->raise();
+  front->activateWindow();
 }
 
 // --- accessors ---
@@ -349,7 +353,7 @@ void Application::ShowAboutBox() {
   const ParameterImage& image = Image();
   MachineReadout readout{IsLinkOpen(), QString::fromLatin1(image.modelName),
                          QString::fromLatin1(image.mcuVersion), image.protocolVersion};
-  AboutDialog dialog(readout, connection_->LevelPollingEnabled(), mainWindow_.get());
+  AboutDialog dialog(readout, connection_->LevelPollingEnabled(), mainWindow_.get(), language_);
   connect(&dialog, &AboutDialog::MeterPollChanged, connection_.get(),
           &ConnectionController::SetLevelPollingEnabled);
   dialog.exec();

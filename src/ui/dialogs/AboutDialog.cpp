@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "i18n/TextPair.h"
 #include "ui/dialogs/DialogStyle.h"
 #include "ui/dialogs/DialogUnits.h"
 #include "ui/dialogs/ProgramIcon.h"
@@ -17,30 +18,32 @@ namespace {
 constexpr char kVersionLine[] = "V7 Control Version 1.4";
 constexpr char kYearLine[] = "Copyright (C) 2013";
 constexpr char kBuildLine[] = "Build Date:2013-03-28";
-constexpr char kModelFormat[] = "机器型号:%1";
-constexpr char kVersionsFormat[] = "MCU版本:%1 通信版本:%2";
+constexpr TextPair kTitle{"关于 ", "About "};
+constexpr TextPair kModelFormat{"机器型号:%1", "Machine model:%1"};
+constexpr TextPair kVersionsFormat{"MCU版本:%1 通信版本:%2", "MCU version:%1 Protocol version:%2"};
 constexpr char kPlaceholder[] = "--";
-constexpr char kPeakSwitch[] = "Peak开关";
-constexpr char kOk[] = "确定";
+constexpr TextPair kPeakSwitch{"Peak开关", "Peak switch"};
+constexpr TextPair kOk{"确定", "OK"};
 constexpr int kIconPixels = 32;
+constexpr int kRightMarginDlu = 7;
 
-QString ModelLine(const MachineReadout& readout) {
-  return QString::fromUtf8(kModelFormat)
-      .arg(readout.connected ? readout.modelName : QString::fromLatin1(kPlaceholder));
+QString ModelLine(const MachineReadout& readout, Language language) {
+  return kModelFormat.In(language).arg(readout.connected ? readout.modelName
+                                                         : QString::fromLatin1(kPlaceholder));
 }
 
-QString VersionsLine(const MachineReadout& readout) {
-  if (!readout.connected) return QString::fromUtf8(kVersionsFormat).arg(kPlaceholder, kPlaceholder);
-  return QString::fromUtf8(kVersionsFormat)
-      .arg(readout.mcuVersion)
-      .arg(readout.protocolVersion, 2, 10, QLatin1Char('0'));
+QString VersionsLine(const MachineReadout& readout, Language language) {
+  const QString format = kVersionsFormat.In(language);
+  if (!readout.connected) return format.arg(kPlaceholder, kPlaceholder);
+  return format.arg(readout.mcuVersion).arg(readout.protocolVersion, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
 
-AboutDialog::AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent)
+AboutDialog::AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent,
+                         Language language)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("关于 ") + QString::fromLatin1(kProductName));
+  setWindowTitle(kTitle.In(language) + QString::fromLatin1(kProductName));
   setFixedSize(DluToPixelsX(212), DluToPixelsY(113));
   ApplyDialogBackground(this);
 
@@ -50,26 +53,34 @@ AboutDialog::AboutDialog(const MachineReadout& readout, bool meterPollEnabled, Q
   AddLine(QString::fromLatin1(kVersionLine), DluRect(42, 14, 114, 8), -1);
   AddLine(QString::fromLatin1(kYearLine), DluRect(42, 26, 114, 8), -1);
   AddLine(QString::fromLatin1(kBuildLine), DluRect(42, 39, 114, 8), -1);
-  versions_ = AddLine(VersionsLine(readout), DluRect(42, 51, 108, 8), kVersionsId);
-  model_ = AddLine(ModelLine(readout), DluRect(43, 75, 108, 8), kModelId);
+  versions_ = AddLine(VersionsLine(readout, language), DluRect(42, 51, 108, 8), kVersionsId);
+  model_ = AddLine(ModelLine(readout, language), DluRect(43, 75, 108, 8), kModelId);
   versions_->setVisible(readout.connected);
   model_->hide();
 
-  peakSwitch_ = new QCheckBox(QString::fromUtf8(kPeakSwitch), this);
+  peakSwitch_ = new QCheckBox(kPeakSwitch.In(language), this);
   SetControlId(peakSwitch_, kPeakSwitchId);
   peakSwitch_->setGeometry(DluRect(42, 87, 45, 10));
-  // The dialog-unit width is too narrow for the CJK glyphs of this face; never clip the text.
-  peakSwitch_->resize(std::max(peakSwitch_->width(), peakSwitch_->sizeHint().width()),
-                      peakSwitch_->height());
   peakSwitch_->setChecked(meterPollEnabled);
   peakSwitch_->hide();
   connect(peakSwitch_, &QCheckBox::toggled, this, &AboutDialog::MeterPollChanged);
 
-  auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+  auto* ok = new QPushButton(kOk.In(language), this);
   SetControlId(ok, kOkId);
   ok->setGeometry(DluRect(127, 92, 50, 14));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  FitContents();
+}
+
+// The dialog-unit widths are too narrow for some faces and for the English lines; never clip.
+void AboutDialog::FitContents() {
+  int right = 0;
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    child->resize(std::max(child->width(), child->sizeHint().width()), child->height());
+    right = std::max(right, child->geometry().right() + 1);
+  }
+  setFixedSize(std::max(width(), right + DluToPixelsX(kRightMarginDlu)), height());
 }
 
 QLabel* AboutDialog::AddLine(const QString& text, const QRect& rect, int id) {

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "i18n/Language.h"
+
 class QCheckBox;
 class QLabel;
 
@@ -28,7 +30,9 @@ class AboutDialog : public QDialog {
   static constexpr int kOkId = 1;
   static constexpr const char* kProductName = "V7 Control";
 
-  AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent);
+  // The texts are in `language`; the product lines are the same in both.
+  AboutDialog(const MachineReadout& readout, bool meterPollEnabled, QWidget* parent,
+              Language language = Language::Chinese);
 
   bool MachineLinesVisible() const;
   bool PeakSwitchVisible() const;
@@ -43,6 +47,8 @@ class AboutDialog : public QDialog {
 
  private:
   QLabel* AddLine(const QString& text, const QRect& rect, int id);
+  // Widens any line the dialog units make too narrow for its text, and the box with it.
+  void FitContents();
   void RevealReadout();
 
   QLabel* versions_ = nullptr;
