@@ -197,7 +197,7 @@ TEST_F(ShellFixture, F11AndThePeakSwitchInTheAboutBoxStopLevelPolling) {
     EXPECT_FALSE(about->PeakSwitchVisible());
     QTest::keyRelease(about, Qt::Key_F11);
     EXPECT_TRUE(about->PeakSwitchVisible());
-    EXPECT_EQ(about->ModelText(), QStringLiteral("机器型号:V7"));
+    EXPECT_EQ(about->ModelText(), QStringLiteral("Machine model:V7"));
     auto* peak = about->findChild<QCheckBox*>();
     ASSERT_NE(peak, nullptr);
     EXPECT_TRUE(peak->isChecked());
