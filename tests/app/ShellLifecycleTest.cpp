@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
@@ -49,6 +50,20 @@ TEST_F(ShellFixture, SecondCopyBringsTheFirstForwardAndEnds) {
   EXPECT_EQ(second.Window(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return !app->Window()->isMinimized(); }, kWaitMs));
   EXPECT_TRUE(prompts.records.empty());
+}
+
+TEST_F(ShellFixture, BringingTheFirstCopyForwardKeepsItsModalDialogInFront) {
+  Start(Language::English);
+  QDialog dialog(app->Window());
+  dialog.setModal(true);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  app->Window()->showMinimized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return app->Window()->isMinimized(); }, kWaitMs));
+  Application second(Seams());
+  EXPECT_FALSE(second.Start());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !app->Window()->isMinimized(); }, kWaitMs));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }, kWaitMs));
 }
 
 // A second copy asked for what only a copy of its own can do ends with a nonzero status.
