@@ -7,6 +7,7 @@
 
 #include "DialogShots.h"
 #include "EqGraphShots.h"
+#include "KeyboardShots.h"
 #include "PanelShots.h"
 #include "ShotFolder.h"
 #include "WidgetShots.h"
@@ -27,5 +28,6 @@ int main(int argc, char** argv) {
   v7::shots::WritePanelShots(folder);
   v7::shots::WriteWindowShots(folder);
   v7::shots::WriteDialogShots(folder);
+  v7::shots::WriteKeyboardShots(folder);
   return folder.AllSaved() ? 0 : 1;
 }
