@@ -17,6 +17,9 @@ constexpr int kAfterSyncPauseMs = 150;
 
 constexpr TextPair kInfoCaption{"信息", "Information"};
 constexpr TextPair kConnectedNotice{"设备已连接，同步中……", "Device connected!"};
+// Replaces the notice above once the first synchronisation has ended, so it no longer says
+// a sync is running.
+constexpr TextPair kSyncedNotice{"设备已连接!", "Device connected!"};
 constexpr TextPair kDisconnectedNotice{"设备已断开!", "Device Disconnected!"};
 constexpr char kSaveCaption[] = "保存?";
 constexpr char kSaveAfterRemoval[] = "设备已断开，请问是否需要保存参数文件?";
@@ -73,6 +76,7 @@ void ConnectionController::SynchroniseAfterConnecting(int noticeMilliseconds) {
   const Language language = host_.InterfaceLanguage();
   emit NoticeRequested(kInfoCaption.In(language), kConnectedNotice.In(language),
                        noticeMilliseconds);
+  connectedNoticeMs_ = noticeMilliseconds;
   awaitingFirstSync_ = true;
   host_.StartReadSync();
   // The link may have been closed meanwhile (removal, other model): then nothing is polled.
@@ -137,6 +141,10 @@ void ConnectionController::OnSyncComplete(SyncResult result) {
     ShowMismatchBox();
     emit SyncHandled();
     return;
+  }
+  if (awaitingFirstSync_) {
+    const Language language = host_.InterfaceLanguage();
+    emit NoticeRequested(kInfoCaption.In(language), kSyncedNotice.In(language), connectedNoticeMs_);
   }
   emit SyncAccepted();
   machine_.Sleep(kAfterSyncPauseMs);

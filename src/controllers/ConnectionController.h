@@ -85,6 +85,7 @@ class ConnectionController : public QObject {
   QTimer levelTimer_;
   int pendingMode_ = kNoPendingMode;
   bool awaitingFirstSync_ = true;
+  int connectedNoticeMs_ = kFirstNoticeMs;
   bool levelPollingEnabled_ = true;
   bool permissionProblemTold_ = false;
   bool mismatchWarningArmed_ = true;

@@ -81,6 +81,7 @@ struct NoticeCase {
   Language language;
   const char* title;
   const char* connected;
+  const char* synced;
   const char* disconnected;
 };
 
@@ -100,26 +101,30 @@ TEST_P(ConnectionNoticeTest, ConnectingSyncsPollsAndBothNoticesSpeakTheLanguage)
   EXPECT_EQ(accepted.size(), 1);
   EXPECT_FALSE(controller.AwaitingFirstSync());
   EXPECT_TRUE(controller.IsLevelPollingActive());
-  ASSERT_EQ(notices.size(), 1);
+  ASSERT_EQ(notices.size(), 2);
   EXPECT_EQ(notices[0][0].toString(), QString::fromUtf8(c.title));
   EXPECT_EQ(notices[0][1].toString(), QString::fromUtf8(c.connected));
   EXPECT_EQ(notices[0][2].toInt(), ConnectionController::kArrivalNoticeMs);
+  // The sync has ended: the notice no longer says it is running.
+  EXPECT_EQ(notices[1][1].toString(), QString::fromUtf8(c.synced));
+  EXPECT_EQ(notices[1][2].toInt(), ConnectionController::kArrivalNoticeMs);
 
   controller.OnDeviceRemoval(QString::fromStdString(machine.Path()));
   EXPECT_FALSE(connection.IsOpen());
   EXPECT_FALSE(controller.IsLevelPollingActive());
-  ASSERT_EQ(notices.size(), 2);
-  EXPECT_EQ(notices[1][0].toString(), QString::fromUtf8(c.title));
-  EXPECT_EQ(notices[1][1].toString(), QString::fromUtf8(c.disconnected));
-  EXPECT_EQ(notices[1][2].toInt(), ConnectionController::kRemovalNoticeMs);
+  ASSERT_EQ(notices.size(), 3);
+  EXPECT_EQ(notices[2][0].toString(), QString::fromUtf8(c.title));
+  EXPECT_EQ(notices[2][1].toString(), QString::fromUtf8(c.disconnected));
+  EXPECT_EQ(notices[2][2].toInt(), ConnectionController::kRemovalNoticeMs);
   EXPECT_TRUE(prompts.records.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, ConnectionNoticeTest,
-    ::testing::Values(NoticeCase{Language::Chinese, "信息", "设备已连接，同步中……", "设备已断开!"},
+    ::testing::Values(NoticeCase{Language::Chinese, "信息", "设备已连接，同步中……", "设备已连接!",
+                                 "设备已断开!"},
                       NoticeCase{Language::English, "Information", "Device connected!",
-                                 "Device Disconnected!"}));
+                                 "Device connected!", "Device Disconnected!"}));
 
 struct SaveCase {
   const char* name;

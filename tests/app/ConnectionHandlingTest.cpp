@@ -118,7 +118,12 @@ TEST_F(ShellFixture, ArrivalReconnectsWithAFourSecondNotice) {
   machine.Reappear();
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return app->IsLinkOpen() && !Connection().AwaitingFirstSync(); }, kWaitMs));
-  EXPECT_EQ(tray.notices.back().text, QStringLiteral("设备已连接，同步中……"));
+  ASSERT_GE(tray.notices.size(), 2u);
+  const auto& connecting = tray.notices[tray.notices.size() - 2];
+  EXPECT_EQ(connecting.text, QStringLiteral("设备已连接，同步中……"));
+  EXPECT_EQ(connecting.milliseconds, 4000);
+  // Once the sync has ended the notice stops saying it is running.
+  EXPECT_EQ(tray.notices.back().text, QStringLiteral("设备已连接!"));
   EXPECT_EQ(tray.notices.back().title, QStringLiteral("信息"));
   EXPECT_EQ(tray.notices.back().milliseconds, 4000);
 }
