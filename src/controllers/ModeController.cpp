@@ -108,8 +108,10 @@ void ModeController::SaveModeFile() {
                                                        QString::fromUtf8(Texts::kProposedName));
   if (path.isEmpty()) return;
   shell_.StoreMode(shell_.Image().currentMode);
-  // Only a file that was really written is offered again.
-  if (shell_.WriteModeFileReporting(path)) shell_.RecentFiles().Add(path);
+  // Only a file that was really written is offered again, and confirmed.
+  if (!shell_.WriteModeFileReporting(path)) return;
+  shell_.RecentFiles().Add(path);
+  shell_.ShowInfo(Text(Texts::kFileSaved).arg(QFileInfo(path).fileName()), Texts::kFileSavedMs);
 }
 
 void ModeController::OpenRecentModeFile(const QString& path) {

@@ -16,6 +16,9 @@ constexpr TextPair kSaveQuestion{"确定保存至机器?", "Are you sure save?"}
 constexpr TextPair kSavingMode{"正在储存模式%1,请稍等", "Saving Mode %1 ……"};
 constexpr TextPair kSavingModeNames[4] = {{"一", "1"}, {"二", "2"}, {"三", "3"}, {"四", "4"}};
 constexpr int kSavingModeMs = 2500;
+// The confirmation of a saved file, with its name.
+constexpr TextPair kFileSaved{"已保存 %1", "Saved %1"};
+constexpr int kFileSavedMs = 2500;
 constexpr TextPair kConnectFirst{"请先连接设备!", "Please connect device!"};
 constexpr int kConnectFirstMs = 1100;
 // A recent entry whose file is gone; told in Chinese in both languages.

@@ -265,6 +265,8 @@ TEST_F(ModeControllerTest, SavingAFileStoresTheCurrentModeThenWritesIt) {
   EXPECT_FALSE(image().dirty);
   EXPECT_EQ(QFileInfo(path).size(), 907);
   EXPECT_EQ(app->RecentFiles().Entries().value(0), path);
+  ASSERT_NE(app->ShownInfoBox(), nullptr);
+  EXPECT_EQ(app->ShownInfoBox()->Message(), QString::fromUtf8("已保存 party.V7M"));
 
   // A cancelled dialog stores nothing.
   machine.ClearRequests();
