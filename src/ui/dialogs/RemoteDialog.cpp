@@ -65,8 +65,8 @@ RemoteDialog::RemoteDialog(ShellOperations& shell, const LanguageTable& table, Q
 
   std::vector<ImageButton*> buttons;
   int top = kMargin + kButtonGap;
-  for (const ButtonSpec& spec : kButtons) {
-    buttons.push_back(MakeDialogButton(this, spec.id, QString::fromUtf8(spec.builtIn),
+  for (const ButtonSpec& entry : kButtons) {
+    buttons.push_back(MakeDialogButton(this, entry.id, QString::fromUtf8(entry.builtIn),
                                        QRect(kButtonLeft, top, kButtonWidth, kButtonHeight)));
     top += kButtonHeight + kButtonGap;
   }

@@ -48,15 +48,15 @@ int GroupOf(int page) {
 }  // namespace
 
 PageButtons::PageButtons(QWidget* panel) : QObject(panel) {
-  for (const ButtonSpec& spec : kButtons) {
-    auto* button = new ImageButton(panel, spec.id);
-    button->SetStandardImage(spec.standard);
-    button->SetAlternateImage(spec.shown);
-    button->setGeometry(DluRect(panel::kPageButtonXDlu[static_cast<size_t>(spec.place)], 0,
+  for (const ButtonSpec& entry : kButtons) {
+    auto* button = new ImageButton(panel, entry.id);
+    button->SetStandardImage(entry.standard);
+    button->SetAlternateImage(entry.shown);
+    button->setGeometry(DluRect(panel::kPageButtonXDlu[static_cast<size_t>(entry.place)], 0,
                                 panel::kPageButtonWidthDlu, panel::kPageButtonHeightDlu));
     connect(button, &ImageButton::clicked, this,
-            [this, page = spec.page] { emit PageChosen(page); });
-    entries_.push_back({button, spec.page, spec.language});
+            [this, page = entry.page] { emit PageChosen(page); });
+    entries_.push_back({button, entry.page, entry.language});
   }
   back_ = new ImageButton(panel, kBackId);
   back_->SetStandardImage(Picture::BackButton);
@@ -89,8 +89,8 @@ ImageButton* PageButtons::Button(int controlId) const {
 }
 
 int PageButtons::PageOfButton(int controlId) {
-  for (const ButtonSpec& spec : kButtons)
-    if (spec.id == controlId) return spec.page;
+  for (const ButtonSpec& entry : kButtons)
+    if (entry.id == controlId) return entry.page;
   return -1;
 }
 

@@ -34,7 +34,7 @@ auto WithoutBlocking(const std::string& fifo, Read read) {
   return done.get();
 }
 
-class SpecialFileTest : public testing::Test {
+class NonRegularFileTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0) << std::strerror(errno); }
 
@@ -43,7 +43,7 @@ class SpecialFileTest : public testing::Test {
   RecordingObserver observer;
 };
 
-TEST_F(SpecialFileTest, FifosAndDevicesAreRefusedWithoutWaiting) {
+TEST_F(NonRegularFileTest, FifosAndDevicesAreRefusedWithoutWaiting) {
   for (const std::string& path : {fifo, std::string("/dev/null"), std::string("/dev/zero")}) {
     SCOPED_TRACE(path);
     std::vector<uint8_t> bytes{1};
@@ -55,7 +55,7 @@ TEST_F(SpecialFileTest, FifosAndDevicesAreRefusedWithoutWaiting) {
   }
 }
 
-TEST_F(SpecialFileTest, ModeFileFromAFifoIsRefusedAndTheImageKept) {
+TEST_F(NonRegularFileTest, ModeFileFromAFifoIsRefusedAndTheImageKept) {
   ParameterImage image;
   image.dsp.echoTime = 99;
   EXPECT_FALSE(WithoutBlocking(fifo, [&] { return ReadModeFile(image, fifo, observer); }));
@@ -64,7 +64,7 @@ TEST_F(SpecialFileTest, ModeFileFromAFifoIsRefusedAndTheImageKept) {
   EXPECT_EQ(image.dsp.echoTime, 99);
 }
 
-TEST_F(SpecialFileTest, RemoteFileFromAFifoIsRefusedAndTheTableKept) {
+TEST_F(NonRegularFileTest, RemoteFileFromAFifoIsRefusedAndTheTableKept) {
   const std::string remo = dir.Path("keys.remo");
   ASSERT_EQ(mkfifo(remo.c_str(), 0600), 0);
   RemoteKeyTable table = kStartupRemoteKeys;
