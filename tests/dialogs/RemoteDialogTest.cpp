@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "dialogs/DialogFixture.h"
 #include "controllers/MachineConnection.h"
+#include "dialogs/DialogFixture.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "ui/dialogs/InfoBox.h"
