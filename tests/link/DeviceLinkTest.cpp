@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "link/DeviceLink.h"
+#include "link/OpenLinkFixture.h"
 #include "params/DspFieldTable.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
@@ -19,10 +20,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// The reader polls every 10 ms here instead of 100 so that closing is quick; the send token
-// keeps its real 1800 ms so that a writer released early is told apart from one timed out.
-constexpr LinkTimings kTestTimings{1800ms, 1000ms, 10ms};
-
 // Polls `condition` until it holds or a second has passed.
 template <typename Condition>
 bool WaitUntil(Condition condition) {
@@ -34,19 +31,7 @@ bool WaitUntil(Condition condition) {
   return true;
 }
 
-class DeviceLinkTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    link.SetObserver(&observer);
-    ASSERT_EQ(link.OpenUsbDevice(), OpenResult::kOpened);
-  }
-
-  ParameterImage image;
-  SimulatedMachine machine;
-  SimulatedBackend backend{machine};
-  RecordingObserver observer;
-  DeviceLink link{image, backend, kTestTimings};
-};
+class DeviceLinkTest : public OpenLinkFixture {};
 
 TEST_F(DeviceLinkTest, WritingWhileClosedSendsNothing) {
   link.CloseUsbDevice();

@@ -8,6 +8,7 @@
 
 #include "link/DeviceLink.h"
 #include "link/FakeHidBackend.h"
+#include "link/OpenLinkFixture.h"
 #include "protocol/Commands.h"
 #include "protocol/Protocol.h"
 #include "protocol/RecordingObserver.h"
@@ -21,7 +22,7 @@ using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
 
 // The real 1800 ms reply wait, so that a waiter let go early is told apart from one timed out.
-constexpr LinkTimings kRealReplyWait{1800ms, 1000ms, 10ms};
+constexpr LinkTimings kRealReplyWait = kLinkTestTimings;
 constexpr auto kPrompt = 1s;
 
 template <typename Action>
@@ -50,19 +51,7 @@ TEST(LinkFailureTest, AFailedWriteLeavesNoReplyToWaitFor) {
   link.CloseUsbDevice();
 }
 
-class VanishingMachineTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    link.SetObserver(&observer);
-    ASSERT_EQ(link.OpenUsbDevice(), OpenResult::kOpened);
-  }
-
-  ParameterImage image;
-  SimulatedMachine machine;
-  SimulatedBackend backend{machine};
-  RecordingObserver observer;
-  DeviceLink link{image, backend, kRealReplyWait};
-};
+class VanishingMachineTest : public OpenLinkFixture {};
 
 TEST_F(VanishingMachineTest, AReplyWaiterIsToldAtOnceWhenTheReaderEnds) {
   machine.SetDropReplies(true);
